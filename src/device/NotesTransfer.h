@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+namespace lumbrant {
+
+// The folder operations that a run uses at its start and its end.
+class NotesTransfer {
+public:
+    virtual ~NotesTransfer() = default;
+    // "local" empties the local news folder; any other text the device's.
+    virtual void DeleteOldNotes(const std::string& where) = 0;
+    // Replaces the device's notes with the local ones, or says "iPod Not Connected!".
+    virtual void CopyNotesToDevice() = 0;
+};
+
+} // namespace lumbrant

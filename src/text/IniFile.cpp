@@ -1,0 +1,137 @@
+#include "text/IniFile.h"
+
+#include "text/ByteText.h"
+#include "text/FileIo.h"
+
+#include <optional>
+#include <string_view>
+
+namespace text {
+
+namespace {
+
+std::string_view Trim(std::string_view s) {
+    const auto first = s.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    const auto last = s.find_last_not_of(" \t");
+    return s.substr(first, last - first + 1);
+}
+
+std::vector<std::string> SplitLines(std::string_view content) {
+    std::vector<std::string> lines;
+    std::size_t i = 0;
+    while (i < content.size()) {
+        const std::size_t end = content.find_first_of("\r\n", i);
+        if (end == std::string_view::npos) {
+            lines.emplace_back(content.substr(i));
+            break;
+        }
+        lines.emplace_back(content.substr(i, end - i));
+        i = end + 1;
+        if (content[end] == '\r' && i < content.size() && content[i] == '\n') {
+            ++i;
+        }
+    }
+    return lines;
+}
+
+// The section name of a header line "[name]", or nothing for other lines.
+std::optional<std::string_view> SectionName(std::string_view line) {
+    const std::string_view trimmed = Trim(line);
+    if (trimmed.empty() || trimmed.front() != '[') {
+        return std::nullopt;
+    }
+    const auto close = trimmed.find(']');
+    const std::string_view inner =
+        close == std::string_view::npos ? trimmed.substr(1) : trimmed.substr(1, close - 1);
+    return Trim(inner);
+}
+
+// The key name of a line inside a section, or nothing for blank and comment lines.
+std::optional<std::string_view> KeyName(std::string_view line) {
+    const std::string_view trimmed = Trim(line);
+    if (trimmed.empty() || trimmed.front() == ';') {
+        return std::nullopt;
+    }
+    const auto equals = trimmed.find('=');
+    return Trim(equals == std::string_view::npos ? trimmed : trimmed.substr(0, equals));
+}
+
+std::vector<std::string> LoadLines(const std::string& path) {
+    const auto content = ReadFileBytes(path);
+    return content ? SplitLines(*content) : std::vector<std::string>{};
+}
+
+} // namespace
+
+IniFile::IniFile(std::string path) : path_(std::move(path)) {}
+
+std::vector<std::string> IniFile::ReadSectionKeys(const std::string& section) const {
+    std::vector<std::string> keys;
+    bool inside = false;
+    for (const std::string& line : LoadLines(path_)) {
+        if (const auto name = SectionName(line)) {
+            inside = EqualsIgnoreCase(*name, section);
+            continue;
+        }
+        if (inside) {
+            if (const auto key = KeyName(line)) {
+                keys.emplace_back(*key);
+            }
+        }
+    }
+    return keys;
+}
+
+void IniFile::WriteString(const std::string& section, const std::string& key,
+                          const std::string& value) const {
+    std::vector<std::string> lines = LoadLines(path_);
+    const std::string entry = key + "=" + value;
+
+    std::optional<std::size_t> sectionLine;
+    std::size_t lastLineOfSection = 0;
+    bool updated = false;
+    bool inside = false;
+    for (std::size_t i = 0; i < lines.size() && !updated; ++i) {
+        if (const auto name = SectionName(lines[i])) {
+            if (inside) {
+                break;
+            }
+            inside = EqualsIgnoreCase(*name, section);
+            if (inside) {
+                sectionLine = i;
+                lastLineOfSection = i;
+            }
+            continue;
+        }
+        if (!inside) {
+            continue;
+        }
+        if (const auto existing = KeyName(lines[i])) {
+            lastLineOfSection = i;
+            if (EqualsIgnoreCase(*existing, key)) {
+                lines[i] = std::string(*existing) + "=" + value;
+                updated = true;
+            }
+        }
+    }
+    if (!updated) {
+        if (sectionLine) {
+            lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(lastLineOfSection) + 1, entry);
+        } else {
+            lines.push_back("[" + section + "]");
+            lines.push_back(entry);
+        }
+    }
+
+    std::string content;
+    for (const std::string& line : lines) {
+        content += line;
+        content += "\r\n";
+    }
+    WriteFileAtomic(path_, content);
+}
+
+} // namespace text

@@ -1,0 +1,32 @@
+#pragma once
+
+// An INI file with the private-profile behaviour of Windows that the program
+// relies on: section and key names compared ignoring case, a key updated in
+// place, a new key appended at the end of its section, a missing section
+// appended at the end of the file. Lines end in CR LF; there is no byte-order
+// mark. Every write reads the file anew and rewrites it whole.
+
+#include <string>
+#include <vector>
+
+namespace text {
+
+class IniFile {
+public:
+    explicit IniFile(std::string path);
+
+    // Names of the keys of a section, in file order; empty when the file or
+    // the section is missing.
+    std::vector<std::string> ReadSectionKeys(const std::string& section) const;
+
+    // Writes one key. Throws std::runtime_error when the file cannot be written.
+    void WriteString(const std::string& section, const std::string& key,
+                     const std::string& value) const;
+
+    const std::string& Path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
+} // namespace text

@@ -1,0 +1,4 @@
+list(APPEND LUMBRANT_CORE_TESTS
+  ${CMAKE_CURRENT_LIST_DIR}/text/TestByteText.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/text/TestIniFile.cpp
+)
