@@ -1,4 +1,6 @@
-list(APPEND LUMBRANT_CORE_TESTS
-  ${CMAKE_CURRENT_LIST_DIR}/text/TestByteText.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/text/TestIniFile.cpp
+lumbrant_add_test(test_text
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/text/TestByteText.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/text/TestIniFile.cpp
+  LIBS lumbrant_foundation
 )
