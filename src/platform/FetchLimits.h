@@ -1,0 +1,16 @@
+#pragma once
+
+#include <cstddef>
+
+namespace lumbrant {
+
+// Bounds on every download, so that a stalled or hostile server can neither
+// hold a slot forever nor fill the memory.
+struct FetchLimits {
+    long ConnectTimeoutSeconds = 15;
+    // A transfer slower than 1 byte per second for this long fails.
+    long StallSeconds = 30;
+    std::size_t MaxBodyBytes = 32u * 1024u * 1024u;
+};
+
+} // namespace lumbrant

@@ -1,0 +1,120 @@
+#include "retrieval/RunControl.h"
+
+#include "app/LogClass.h"
+#include "frontpage/Sections.h"
+
+#include <exception>
+
+namespace lumbrant {
+
+RunControl::RunControl(MainState& state, MainView& view, JobStarter& jobs, NotesTransfer& transfer,
+                       StoryQueue& queue)
+    : state_(state), view_(view), jobs_(jobs), transfer_(transfer), queue_(queue) {}
+
+std::string RunControl::EditionAddress(const std::string& countryEntry) const {
+    const std::string service = state_.NS.empty() ? std::string(kDefaultNewsService) : state_.NS;
+    return service + (countryEntry == "United Kingdom" ? "/news?ned=tuk" : "/news?ned=tus");
+}
+
+void RunControl::ButtonCopyClick() {
+    if (state_.Running) {
+        StopPress();
+    } else {
+        StartRun();
+    }
+}
+
+void RunControl::StartRun() {
+    state_.Running = true;
+    state_.StopRequested = false;
+    view_.SetButtonCaption("Stop");
+    const std::string address = EditionAddress(view_.CountryEntryText());
+    try {
+        FrontPageJob = jobs_.StartFrontPageJob(address);
+    } catch (const std::exception& error) {
+        AbandonRun("ButtonCopyClick:", error.what());
+        return;
+    }
+    transfer_.DeleteOldNotes("local");
+}
+
+void RunControl::AbandonRun(const std::string& operation, const std::string& message) {
+    TLogClass::WriteLog(state_.LogCounter, state_.WorkDir, operation + message);
+    FrontPageJob.reset();
+    state_.FinishedSlots = 0;
+    state_.StartedSlots = 0;
+    state_.Running = false;
+    view_.SetButtonCaption("Get News");
+    view_.ShowStatus("Get News Stoped");
+}
+
+void RunControl::StopPress() {
+    if (FrontPageJob && !FrontPageJob->Terminated()) {
+        FrontPageJob->Terminate();
+        view_.ShowStatus("Ready to Get News");
+        return;
+    }
+    state_.StopRequested = true;
+    view_.ShowStatus("Stoping Getting now, Please Wait...");
+}
+
+void RunControl::StartArticlePhase() {
+    for (int slot = 1; slot <= kSlotCount; ++slot) {
+        state_.StartedSlots = slot;
+        StartArticleSlot(slot);
+    }
+}
+
+void RunControl::StartArticleSlot(int slot) {
+    std::string articleUrl;
+    std::string categoryCode;
+    std::string storyId;
+    queue_.TakeNextStory(articleUrl, categoryCode, storyId);
+    if (categoryCode == kNoSection || state_.StopRequested) {
+        SlotFinished();
+        return;
+    }
+    jobs_.StartArticleJob(slot, articleUrl, categoryCode, storyId);
+}
+
+void RunControl::SlotFinished() {
+    if (!state_.Running) {
+        return;
+    }
+    ++state_.FinishedSlots;
+    if (state_.FinishedSlots != state_.StartedSlots) {
+        return;
+    }
+    state_.FinishedSlots = 0;
+    state_.StartedSlots = 0;
+    state_.Running = false;
+    FrontPageJob.reset();
+    view_.SetButtonCaption("Get News");
+    transfer_.CopyNotesToDevice();
+    view_.ShowStatus("Get News Stoped");
+}
+
+void RunControl::RequestClose() {
+    try {
+        if (!state_.Running) {
+            view_.CloseWindow();
+            return;
+        }
+        switch (view_.AskYesNo("Force terminat(Yes) or moderate stop(No)?")) {
+        case BoxAnswer::Yes:
+            transfer_.CopyNotesToDevice();
+            view_.CloseWindow();
+            break;
+        case BoxAnswer::No:
+            state_.StopRequested = true;
+            view_.ShowStatus("Stoping Getting now, Please Wait...");
+            break;
+        case BoxAnswer::None:
+            break;
+        }
+    } catch (...) {
+        // A failed close question must neither close nor disturb the run.
+    }
+}
+
+} // namespace lumbrant

@@ -1,0 +1,44 @@
+#include "retrieval/ThreadJobStarter.h"
+
+#include "retrieval/NewsThread.h"
+
+#include <stdexcept>
+
+namespace lumbrant {
+
+ThreadJobStarter::ThreadJobStarter(const MainState& state, std::shared_ptr<MessagePort> port,
+                                   FetchLimits limits)
+    : state_(state), port_(std::move(port)), limits_(limits),
+      IdHTTP(std::make_shared<HttpClient>(limits)) {
+    for (auto& client : IdHTTPn) {
+        client = std::make_shared<HttpClient>(limits);
+    }
+}
+
+std::shared_ptr<JobHandle> ThreadJobStarter::StartFrontPageJob(const std::string& url) {
+    auto job = std::make_shared<TNewsThread>(port_, limits_);
+    job->JobMode = 0;
+    job->JobUrl = url;
+    job->JobHttp = IdHTTP;
+    job->JobWorkDir = state_.WorkDir;
+    job->Start();
+    return job;
+}
+
+void ThreadJobStarter::StartArticleJob(int slot, const std::string& url,
+                                       const std::string& categoryCode, const std::string& storyId) {
+    if (slot < 1 || slot > kSlotCount) {
+        throw std::out_of_range("article slot " + std::to_string(slot));
+    }
+    auto job = std::make_shared<TNewsThread>(port_, limits_);
+    job->JobSlot = slot;
+    job->JobUrl = url;
+    job->JobCategoryCode = categoryCode;
+    job->JobStoryId = storyId;
+    job->JobMode = 1;
+    job->JobHttp = IdHTTPn[static_cast<std::size_t>(slot - 1)];
+    job->JobWorkDir = state_.WorkDir;
+    job->Start();
+}
+
+} // namespace lumbrant
