@@ -1,0 +1,54 @@
+#include "notes/NoteChain.h"
+
+namespace lumbrant {
+
+namespace {
+
+struct Cut {
+    std::size_t pieceEnd;  // the piece is [rest start, pieceEnd)
+    std::size_t nextStart; // the next rest starts here
+};
+
+// A cut at a space leaves the space in both pieces, so it splits keep only
+// when the space lies strictly between keep's first and last character.
+bool SplitsAtSpace(std::size_t space, const KeepWhole& keep) {
+    return space > keep.start && space + 1 < keep.start + keep.length;
+}
+
+// A cut before the character at end splits keep when keep has characters on both sides.
+bool SplitsBefore(std::size_t end, const KeepWhole& keep) {
+    return end > keep.start && end < keep.start + keep.length;
+}
+
+// The cut for the rest of the note that starts at start (0-based offsets into note).
+Cut NextCut(std::string_view note, std::size_t start, const KeepWhole& keep) {
+    for (std::size_t length = kMaxNotePart; length >= kMinNotePart; --length) {
+        const std::size_t space = start + length - 1;
+        if (note[space] == ' ' && !SplitsAtSpace(space, keep)) {
+            return {space + 1, space};
+        }
+    }
+    std::size_t end = start + kMaxNotePart;
+    // A stretch too long for any piece cannot be kept whole; the cut moves
+    // only forward, so that the chain always progresses.
+    if (SplitsBefore(end, keep) && keep.length <= kMaxNotePart && keep.start > start) {
+        end = keep.start;
+    }
+    return {end, end};
+}
+
+} // namespace
+
+std::vector<std::string> CutIntoPieces(std::string_view note, KeepWhole keep) {
+    std::vector<std::string> pieces;
+    std::size_t start = 0;
+    while (note.size() - start > kMaxNotePart) {
+        const Cut cut = NextCut(note, start, keep);
+        pieces.emplace_back(note.substr(start, cut.pieceEnd - start));
+        start = cut.nextStart;
+    }
+    pieces.emplace_back(note.substr(start));
+    return pieces;
+}
+
+} // namespace lumbrant

@@ -1,0 +1,30 @@
+#include "notes/NoteIndex.h"
+
+#include "notes/NoteText.h"
+#include "text/ByteText.h"
+#include "text/FileIo.h"
+
+#include <stdexcept>
+
+namespace lumbrant {
+
+void AddToIndex(const std::string& newsFolder, const std::string& target, const std::string& title,
+                const std::string& titleLine) {
+    const std::string path = newsFolder + "index";
+    std::string lines;
+    if (text::FileExists(path)) {
+        // An index that exists but cannot be read must not be started afresh:
+        // that would drop the links to every story written before.
+        const auto content = text::ReadFileBytes(path);
+        if (!content) {
+            throw std::runtime_error("Cannot read file \"" + path + "\".");
+        }
+        lines = text::NormalizeLines(DropNul(*content));
+    } else {
+        lines = text::NormalizeLines(titleLine);
+    }
+    lines += text::NormalizeLines(IndexLinkLine(target, title));
+    text::WriteFileAtomic(path, lines);
+}
+
+} // namespace lumbrant

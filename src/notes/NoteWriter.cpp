@@ -1,0 +1,75 @@
+#include "notes/NoteWriter.h"
+
+#include "notes/NoteChain.h"
+#include "notes/NoteIndex.h"
+#include "notes/NoteText.h"
+#include "platform/Paths.h"
+#include "text/ByteText.h"
+#include "text/FileIo.h"
+
+#include <filesystem>
+#include <stdexcept>
+#include <system_error>
+
+namespace lumbrant {
+
+namespace {
+
+void EnsureFolder(const std::string& folder) {
+    if (text::DirectoryExists(folder)) {
+        return;
+    }
+    std::error_code error;
+    std::filesystem::create_directory(folder, error);
+    if (error) {
+        throw std::runtime_error("Cannot create folder \"" + folder + "\". " + error.message());
+    }
+}
+
+// Every line of a stored note ends with CR LF, the last one included.
+void StoreNote(const std::string& path, const std::string& content) {
+    text::WriteFileAtomic(path, text::NormalizeLines(content));
+}
+
+} // namespace
+
+NoteWriter::NoteWriter(MainState& state) : state_(state) {}
+
+void NoteWriter::WriteNewsNote(const std::string& text, const std::string& storyTitle,
+                               const std::string& articleUrl) {
+    const std::string title = DropNul(storyTitle);
+    std::string note = CleanNoteText(title, DropNul(text));
+    if (note.size() < kMinNoteText) {
+        return;
+    }
+    // A chain cut inside the "Back" link line would leave the reader two halves of plain text.
+    const KeepWhole backLink{note.size() + kEmptyLineBreak.size(), BackLinkLine().size()};
+    note += NoteFooter(DropNul(articleUrl));
+
+    const std::string folder = LocalNewsFolder(state_.WorkDir);
+    EnsureFolder(folder);
+    const std::string name = NextNoteName();
+
+    if (note.size() <= kMaxNotePart) {
+        StoreNote(folder + name, note);
+        AddToIndex(folder, name, title, kIndexOfSingleNote);
+        return;
+    }
+    const std::vector<std::string> pieces = CutIntoPieces(note, backLink);
+    for (std::size_t k = 0; k < pieces.size(); ++k) {
+        std::string part = pieces[k];
+        if (k + 1 < pieces.size()) {
+            part += kEmptyLineBreak;
+            part += ContinueLinkLine(name, k + 1);
+        }
+        StoreNote(folder + name + "-" + std::to_string(k), part);
+    }
+    AddToIndex(folder, name + "-0", title, kIndexOfChain);
+}
+
+std::string NoteWriter::NextNoteName() {
+    ++state_.NoteCounter;
+    return "News item " + std::to_string(state_.NoteCounter);
+}
+
+} // namespace lumbrant
