@@ -1,0 +1,130 @@
+#include "device/MountTable.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace lumbrant {
+
+namespace {
+
+// Pseudo, automount and network file systems. tmpfs and ramfs stay: they
+// hold real files, and a tmpfs is the easiest way to present a folder as a
+// freshly mounted player.
+constexpr std::string_view kSkippedFsTypes[] = {
+    // pseudo file systems
+    "proc", "sysfs", "devpts", "devtmpfs", "cgroup", "cgroup2", "mqueue", "debugfs", "tracefs",
+    "securityfs", "pstore", "bpf", "configfs", "fusectl", "hugetlbfs", "binfmt_misc", "efivarfs",
+    "nsfs", "rpc_pipefs", "selinuxfs", "autofs", "nfsd", "fuse.gvfsd-fuse", "fuse.portal",
+    "fuse.lxcfs",
+    // network file systems
+    "nfs", "nfs4", "cifs", "smb3", "smbfs", "sshfs", "fuse.sshfs", "9p", "ceph", "glusterfs",
+    "fuse.glusterfs", "afs", "davfs", "fuse.davfs2", "fuse.rclone", "lustre"};
+
+std::vector<std::string_view> SplitOnBlanks(std::string_view line) {
+    std::vector<std::string_view> fields;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t blank = line.find(' ', start);
+        if (blank == std::string_view::npos) {
+            fields.push_back(line.substr(start));
+            return fields;
+        }
+        fields.push_back(line.substr(start, blank - start));
+        start = blank + 1;
+    }
+}
+
+bool IsOctalDigit(char c) {
+    return c >= '0' && c <= '7';
+}
+
+int HexValue(char c) {
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    return -1;
+}
+
+} // namespace
+
+std::string UnescapeMountField(std::string_view field) {
+    std::string out;
+    out.reserve(field.size());
+    for (std::size_t i = 0; i < field.size(); ++i) {
+        // At most \377: a byte.
+        if (field[i] == '\\' && field.size() - i >= 4 && field[i + 1] <= '3' &&
+            IsOctalDigit(field[i + 1]) && IsOctalDigit(field[i + 2]) &&
+            IsOctalDigit(field[i + 3])) {
+            out += static_cast<char>((field[i + 1] - '0') * 64 + (field[i + 2] - '0') * 8 +
+                                     (field[i + 3] - '0'));
+            i += 3;
+        } else {
+            out += field[i];
+        }
+    }
+    return out;
+}
+
+std::vector<MountEntry> ParseMountInfo(std::string_view table) {
+    std::vector<MountEntry> entries;
+    std::size_t start = 0;
+    while (start < table.size()) {
+        std::size_t end = table.find('\n', start);
+        if (end == std::string_view::npos) {
+            end = table.size();
+        }
+        const auto fields = SplitOnBlanks(table.substr(start, end - start));
+        start = end + 1;
+        // id, parent, major:minor, root, mount point, options, optional
+        // fields, "-", file system type, source, super options.
+        const auto dash = std::find(fields.begin() + std::min<std::size_t>(fields.size(), 6),
+                                    fields.end(), std::string_view("-"));
+        if (fields.size() < 6 || dash == fields.end() || fields.end() - dash < 3 ||
+            fields[4].empty()) {
+            continue;
+        }
+        entries.push_back(
+            {UnescapeMountField(fields[4]), std::string(dash[1]), UnescapeMountField(dash[2])});
+    }
+    return entries;
+}
+
+bool CanHoldPlayer(std::string_view fsType) {
+    return std::find(std::begin(kSkippedFsTypes), std::end(kSkippedFsTypes), fsType) ==
+           std::end(kSkippedFsTypes);
+}
+
+std::vector<std::string> PlayerMountPoints(const std::vector<MountEntry>& entries) {
+    std::vector<std::string> points;
+    for (const auto& entry : entries) {
+        if (CanHoldPlayer(entry.FsType)) {
+            points.push_back(entry.MountPoint);
+        }
+    }
+    std::sort(points.begin(), points.end());
+    points.erase(std::unique(points.begin(), points.end()), points.end());
+    return points;
+}
+
+std::string DecodeLabelName(std::string_view name) {
+    std::string out;
+    out.reserve(name.size());
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        if (name[i] == '\\' && name.size() - i >= 4 && name[i + 1] == 'x' &&
+            HexValue(name[i + 2]) >= 0 && HexValue(name[i + 3]) >= 0) {
+            out += static_cast<char>(HexValue(name[i + 2]) * 16 + HexValue(name[i + 3]));
+            i += 3;
+        } else {
+            out += name[i];
+        }
+    }
+    return out;
+}
+
+} // namespace lumbrant
