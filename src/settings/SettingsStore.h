@@ -1,0 +1,48 @@
+#pragma once
+
+// The program's settings between starts: loaded once while the main window
+// is built, saved once when it closes, and the start-up entry that follows
+// the automatic mode. Neither operation raises; errors go to the error log.
+
+#include "app/MainState.h"
+#include "settings/SettingsBackend.h"
+#include "settings/StartupEntry.h"
+
+#include <cstdint>
+#include <exception>
+#include <string>
+#include <string_view>
+
+namespace lumbrant {
+
+class SettingsStore {
+public:
+    SettingsStore(MainState& state, SettingsBackend& backend, StartupEntry& startup,
+                  std::string executablePath);
+
+    // Sets WorkDir, then reads "AG", "CI", "HS" and, when present, "VE"; a
+    // missing or wrongly typed value among the first three stops the reading
+    // there. The news service's address "NS" is read on its own afterwards,
+    // so that it counts even on a first start; it is optional.
+    void ReadRegistry();
+
+    // Writes "AG", updates the start-up entry and "HS" when the start-up list
+    // can be opened, then writes "CI" and "VE". An error ends the saving;
+    // what was written before it stays.
+    void WriteRegistry();
+
+private:
+    void Log(const std::string& operation, const std::exception& error);
+    std::int32_t ReadRequiredInteger(std::string_view name);
+    void ReadNewsService();
+
+    MainState& state_;
+    SettingsBackend& backend_;
+    StartupEntry& startup_;
+    std::string executablePath_;
+};
+
+// The folder part of an executable's full path, without a trailing separator.
+std::string FolderOfPath(const std::string& path);
+
+} // namespace lumbrant
