@@ -247,13 +247,6 @@ TEST_F(SettingsStoreTest, TheNewsServiceIsReadEvenOnAFirstStartAndNeverWritten) 
     EXPECT_EQ(Restart().NS, "http://127.0.0.1:8080");
 }
 
-TEST_F(SettingsStoreTest, TheNewsServiceAsAnIntegerIsLoggedAndIgnored) {
-    StoreSettings("AG=dword:0\nCI=dword:0\nHS=dword:0\nNS=dword:00000001\n");
-    const MainState state = Restart();
-    EXPECT_EQ(state.NS, "");
-    EXPECT_EQ(Log(), LogOf("0=ReadRegistry:Invalid data type for 'NS'\r\n"));
-}
-
 TEST_F(SettingsStoreTest, AStartUpListThatCannotBeOpenedLeavesHsUnwritten) {
     fs::create_directories(config_);
     text::WriteFileAtomic(config_ + "/autostart", "not a folder");
@@ -279,11 +272,6 @@ TEST_F(SettingsStoreTest, ASaveThatFailsIsLoggedAndTouchesNothingElse) {
                            "1=WriteRegistry:Cannot create folder \"" +
                            config_ + "/Quiller\". Not a directory\r\n"));
     EXPECT_EQ(FileContent(autostartPath_), "kept");
-}
-
-TEST(FolderOfPath, CutsTheFileNameAndItsSeparator) {
-    EXPECT_EQ(FolderOfPath("/opt/lumbrant/Lumbrant"), "/opt/lumbrant");
-    EXPECT_EQ(FolderOfPath("/Lumbrant"), "");
 }
 
 } // namespace
