@@ -1,0 +1,37 @@
+#pragma once
+
+// Left-to-right search for one key, occurrences never overlapping: after a
+// match the search goes on behind it, as a replace-all does. Built on the
+// key's failure table, so a search costs time in proportion to the text
+// whatever the key, and it can be fed a text in pieces.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lumbrant {
+
+class KeyMatcher {
+public:
+    // The key must not be empty.
+    explicit KeyMatcher(std::string_view key);
+
+    std::size_t KeyLength() const { return key_.size(); }
+
+    // 0-based starts of the key's occurrences in hay, in order.
+    std::vector<std::size_t> FindAll(std::string_view hay) const;
+
+    // Goes on with a search that has matched `state` characters of the key so
+    // far; returns how many occurrences end in chunk.
+    std::size_t Feed(std::string_view chunk, std::size_t& state) const;
+
+private:
+    // Advances state by one character; true when that completes a match.
+    bool Advance(char c, std::size_t& state) const;
+
+    std::string key_;
+    std::vector<std::size_t> fallback_;
+};
+
+} // namespace lumbrant

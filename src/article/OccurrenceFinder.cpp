@@ -1,0 +1,51 @@
+#include "article/OccurrenceFinder.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace lumbrant {
+
+OccurrenceFinder::OccurrenceFinder(std::string_view text, std::string_view pattern,
+                                   std::size_t origin)
+    : text_(text), pattern_(pattern), scanned_(std::min(origin, text.size())) {}
+
+std::size_t OccurrenceFinder::ScanFrom(std::size_t at) const {
+    if (pattern_.size() == 1) {
+        const void* hit = std::memchr(text_.data() + at, pattern_[0], text_.size() - at);
+        return hit == nullptr ? npos : static_cast<const char*>(hit) - text_.data();
+    }
+    return text_.find(pattern_, at);
+}
+
+std::size_t OccurrenceFinder::Next(std::size_t from) {
+    // Every occurrence that starts before scanned_ is in found_, in order.
+    if (hint_ < found_.size() && found_[hint_] < from) {
+        const auto it = std::lower_bound(found_.begin() + static_cast<std::ptrdiff_t>(hint_) + 1,
+                                         found_.end(), from);
+        hint_ = static_cast<std::size_t>(it - found_.begin());
+    } else if (hint_ > 0 && found_[hint_ - 1] >= from) {
+        const auto it = std::lower_bound(found_.begin(),
+                                         found_.begin() + static_cast<std::ptrdiff_t>(hint_), from);
+        hint_ = static_cast<std::size_t>(it - found_.begin());
+    }
+    if (hint_ < found_.size()) {
+        return found_[hint_];
+    }
+    while (scanned_ < text_.size()) {
+        const std::size_t hit = ScanFrom(scanned_);
+        if (hit == npos) {
+            scanned_ = text_.size();
+            break;
+        }
+        found_.push_back(hit);
+        scanned_ = hit + 1;
+        if (hit >= from) {
+            hint_ = found_.size() - 1;
+            return hit;
+        }
+    }
+    hint_ = found_.size();
+    return npos;
+}
+
+} // namespace lumbrant

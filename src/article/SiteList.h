@@ -1,0 +1,18 @@
+#pragma once
+
+// The sites whose article pages get the page's longest text block added to
+// the located text. A list of news sites is built in; the file KVD.Update in
+// the work folder, when it exists, replaces it as a whole. The file is read
+// anew at every call, so an edited list counts from the next page on.
+
+#include <string>
+
+namespace lumbrant {
+
+// 1 when the link's host is listed, otherwise 0. The host is the text
+// between the first "//" and the next "/" (empty when no "/" follows). The
+// built-in names are found anywhere in the host, letter case counting; the
+// names of the file's section "1" must equal the host, letter case aside.
+int IsSpecialSite(const std::string& articleUrl, const std::string& workDir);
+
+} // namespace lumbrant

@@ -1,0 +1,147 @@
+#include "article/TextBlockLocator.h"
+
+#include "article/BlockWalker.h"
+#include "article/CandidateRanker.h"
+#include "article/KeyMatcher.h"
+#include "article/OccurrenceFinder.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <optional>
+
+namespace lumbrant {
+
+namespace {
+
+// Converts from every listed position and keeps the longest result. Many
+// positions of one page are measured together (see CandidateRanker), and
+// only the winner is converted in full.
+std::string LongestCandidate(const std::vector<text::Index>& occurrences, std::string_view bodyText,
+                             std::string_view key, std::string_view replacement, bool replace) {
+    if (occurrences.empty()) {
+        return {};
+    }
+    const auto size = static_cast<text::Index>(bodyText.size());
+    std::vector<std::size_t> starts;
+    starts.reserve(occurrences.size());
+    for (text::Index position : occurrences) {
+        starts.push_back(static_cast<std::size_t>(std::clamp<text::Index>(position - 1, 0, size)));
+    }
+    BlockWalker walker(bodyText, *std::min_element(starts.begin(), starts.end()));
+    std::optional<KeyMatcher> matcher;
+    if (replace && !key.empty()) {
+        matcher.emplace(key);
+    }
+    const auto growth =
+        static_cast<std::int64_t>(replacement.size()) - static_cast<std::int64_t>(key.size());
+    const bool shared = starts.size() > 1;
+    // A block that is a proper end part of an earlier one is shorter and
+    // holds no more keys, so it cannot win unless replacing shrinks the text.
+    const bool skipEndParts = shared && (!matcher || growth >= 0);
+    CandidateRanker ranker(walker, matcher ? &*matcher : nullptr, shared);
+
+    std::size_t best = 0;
+    std::int64_t bestLength = -1;
+    for (std::size_t i = 0; i < starts.size(); ++i) {
+        if (skipEndParts && ranker.Covered(starts[i])) {
+            continue;
+        }
+        const BlockMeasure measure = ranker.MeasureFrom(starts[i]);
+        const std::int64_t length = measure.Empty ? 0 : measure.Length + growth * measure.KeyCount;
+        if (length > bestLength) {
+            best = i;
+            bestLength = length;
+        }
+    }
+    std::string block = walker.Convert(starts[best]);
+    return replace ? text::ReplaceAll(block, key, replacement) : block;
+}
+
+struct Strategy {
+    const char* Name;
+    bool Tried;
+    std::string Key;
+    bool Replace;
+    std::string Replacement;
+};
+
+std::vector<Strategy> Strategies(const std::string& snippet) {
+    const auto n = static_cast<text::Index>(snippet.size());
+    auto last = [&](text::Index count) { return text::Copy(snippet, n - count + 1, count); };
+    auto first = [&](text::Index count) { return text::Copy(snippet, 1, count); };
+    // The middle pieces put back the snippet's head up to 32 characters from
+    // its end, one character beyond the end of the piece they replace.
+    const std::string head = first(n - 32);
+    return {
+        {"All", true, snippet, false, {}},
+        {"Right 1/2", true, last(n / 2), true, snippet},
+        {"Right 1/4", true, last(n / 4), true, snippet},
+        {"Right 1/8", true, last(n / 8), true, snippet},
+        {"Right 1/16", n / 16 > 32, last(n / 16), true, snippet},
+        {"Right 1/32", n / 32 > 32, last(n / 32), true, snippet},
+        {"Left 1/2", true, first(n / 2), false, {}},
+        {"Left 1/4", true, first(n / 4), false, {}},
+        {"Left 1/8", true, first(n / 8), false, {}},
+        {"Left 1/16", n / 16 > 32, first(n / 16), false, {}},
+        {"Left 1/32", n / 32 > 32, first(n / 32), false, {}},
+        {"mid 1", n - 64 > 32, text::Copy(snippet, 32, n - 64), true, head},
+        {"mid 2", n - 96 > 32, text::Copy(snippet, 64, n - 96), true, head},
+    };
+}
+
+} // namespace
+
+LocateResult LocateTextBlock(const std::string& snippet, const std::string& bodyText,
+                             std::vector<text::Index>& occurrences) {
+    for (const Strategy& strategy : Strategies(snippet)) {
+        if (!strategy.Tried) {
+            continue;
+        }
+        FindOccurrences(strategy.Key, bodyText, occurrences);
+        if (occurrences.empty()) {
+            continue;
+        }
+        return {true, strategy.Name,
+                LongestCandidate(occurrences, bodyText, strategy.Key, strategy.Replacement,
+                                 strategy.Replace)};
+    }
+    return {};
+}
+
+void FindOccurrences(std::string_view key, std::string_view bodyText,
+                     std::vector<text::Index>& occurrences) {
+    occurrences.clear();
+    if (key.empty()) {
+        return;
+    }
+    const std::vector<std::size_t> starts = KeyMatcher(key).FindAll(bodyText);
+    if (starts.size() < 2) {
+        for (std::size_t start : starts) {
+            occurrences.push_back(static_cast<text::Index>(start) + 1);
+        }
+        return;
+    }
+    OccurrenceFinder opens(bodyText, "<", starts.front());
+    OccurrenceFinder closes(bodyText, ">", starts.front());
+    // 1-based, 0 for none, as the comparison "the next < lies after the next >" needs.
+    auto oneBased = [](std::size_t at) {
+        return at == OccurrenceFinder::npos ? text::Index{0} : static_cast<text::Index>(at) + 1;
+    };
+    for (std::size_t start : starts) {
+        if (oneBased(opens.Next(start)) <= oneBased(closes.Next(start))) {
+            occurrences.push_back(static_cast<text::Index>(start) + 1);
+        }
+    }
+}
+
+std::string ExtractBlock(const std::vector<text::Index>& occurrences, std::string_view bodyText) {
+    return LongestCandidate(occurrences, bodyText, {}, {}, false);
+}
+
+std::string ExtractBlockWithSnippet(const std::vector<text::Index>& occurrences,
+                                    std::string_view bodyText, std::string_view key,
+                                    std::string_view replacement) {
+    return LongestCandidate(occurrences, bodyText, key, replacement, true);
+}
+
+} // namespace lumbrant
