@@ -1,0 +1,20 @@
+#include "ui/LinkLabel.h"
+
+#include <QMouseEvent>
+
+namespace lumbrant {
+
+LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+    setCursor(Qt::PointingHandCursor);
+    setStyleSheet("color: rgb(0, 0, 255); text-decoration: underline;");
+    adjustSize();
+}
+
+void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        emit clicked();
+    }
+    QLabel::mouseReleaseEvent(event);
+}
+
+} // namespace lumbrant

@@ -1,0 +1,18 @@
+// Window tests run on Qt's offscreen platform, set before the application
+// object exists so that test discovery works without a display too.
+
+#include <QApplication>
+
+#include <curl/curl.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+int main(int argc, char** argv) {
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    curl_global_init(CURL_GLOBAL_DEFAULT);
+    ::testing::InitGoogleTest(&argc, argv);
+    QApplication application(argc, argv);
+    QApplication::setApplicationDisplayName("Lumbrant");
+    return RUN_ALL_TESTS();
+}
