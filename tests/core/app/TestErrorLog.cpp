@@ -1,0 +1,34 @@
+#include "app/LogClass.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace lumbrant {
+namespace {
+
+using testing::ReadFile;
+using testing::TempFolder;
+using testing::WriteFile;
+
+TEST(ErrorLog, KeysRestartAtZeroOverAnOlderFileAndHigherOldKeysStay) {
+    TempFolder folder;
+    WriteFile(folder.Path() / "Rovad.txt",
+              "[Access Log]\r\n0=old0\r\n1=old1\r\n2=old2\r\n3=old3\r\n4=old4\r\n");
+    int counter = 0;
+    TLogClass::WriteLog(counter, folder.Path().string(), "FormShow:boom");
+    TLogClass::WriteLog(counter, folder.Path().string(), "Not get ");
+    TLogClass::WriteLog(counter, folder.Path().string(), "Right 1/4");
+    EXPECT_EQ(counter, 3);
+    EXPECT_EQ(ReadFile(folder.Path() / "Rovad.txt"),
+              "[Access Log]\r\n0=FormShow:boom\r\n1=Not get \r\n2=Right 1/4\r\n3=old3\r\n4=old4\r\n");
+}
+
+TEST(ErrorLog, AnUnwritableLogIsSilentAndKeepsTheCounter) {
+    TempFolder folder;
+    int counter = 7;
+    TLogClass::WriteLog(counter, (folder.Path() / "missing" / "deeper").string(), "x");
+    EXPECT_EQ(counter, 7);
+}
+
+} // namespace
+} // namespace lumbrant
