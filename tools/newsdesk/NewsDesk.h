@@ -1,0 +1,86 @@
+#pragma once
+
+#include "newsdesk/Options.h"
+#include "newsdesk/RequestStats.h"
+#include "newsdesk/StopSignal.h"
+#include "newsdesk/Story.h"
+#include "newsdesk/StoryCatalog.h"
+
+#include <atomic>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace httplib {
+class Server;
+struct Request;
+struct Response;
+} // namespace httplib
+
+namespace newsdesk {
+
+// The local news service: a real HTTP/1.1 server on a loopback port that
+// serves both editions' front pages and one article page per story.
+//
+//   GET /news?ned=tus, /news?ned=tuk  the front page (any other query: 404)
+//   GET <Story::ArticlePath>          the story's article page, subject to the
+//                                     fail, redirect and stall options
+//   GET <Story::MovedPath>            the same page, always
+//   anything else                     404
+//
+// Every request waits Options::LatencyMs first. Pages are deterministic: the
+// same options give the same bytes on every run (apart from the port in links).
+class NewsDesk {
+public:
+    explicit NewsDesk(Options options);
+    ~NewsDesk();
+    NewsDesk(const NewsDesk&) = delete;
+    NewsDesk& operator=(const NewsDesk&) = delete;
+
+    // Binds and serves on a thread of its own. False when the host is not a
+    // loopback address, the port cannot be bound, or the service ran before.
+    bool Start();
+
+    // Releases delayed and stalled requests at once (they answer 503), stops
+    // listening and waits for the server's threads. Safe to call more than once.
+    void Stop();
+
+    int Port() const;
+    std::string BaseUrl() const; // "http://127.0.0.1:PORT", no trailing slash
+    std::string FrontPageUrl(const std::string& edition) const;
+    const Options& Settings() const;
+
+    // The stories of "tus" or "tuk" in page order (empty for anything else).
+    // Their Url is filled once Start has succeeded.
+    const std::vector<Story>& Stories(const std::string& edition) const;
+    std::string FrontPage(const std::string& edition) const; // empty for an unknown edition
+    std::string ArticlePage(const Story& story) const;
+
+    // Counters of the requests handled so far. A request is in flight from the
+    // start of its handling to the end (latency and stall included); targets
+    // are the path with its query as the client sent it ("/news?ned=tus").
+    int InFlight() const;
+    int MaxInFlight() const;
+    int RequestCount(const std::string& target) const;
+    int TotalRequests() const;
+    void ResetCounters();
+
+private:
+    void Handle(const httplib::Request& request, httplib::Response& response);
+    void ServeArticle(const Story& story, const std::string& path, httplib::Response& response);
+
+    Options options_;
+    StoryCatalog catalog_;
+    RequestStats stats_;
+    StopSignal stop_;
+    std::unique_ptr<httplib::Server> server_;
+    std::thread listener_;
+    std::atomic<bool> listenerEnded_{false};
+    std::string address_;
+    int listenSocket_ = -1;
+    int port_ = 0;
+    bool started_ = false;
+};
+
+} // namespace newsdesk
