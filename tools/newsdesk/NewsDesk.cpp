@@ -74,6 +74,9 @@ bool NewsDesk::Start() {
     // Clients keep their connection between articles; a short idle time lets
     // Stop finish soon even while a client holds one open.
     server_->set_keep_alive_max_count(100);
+    // Headers and body leave in separate writes; without this a reused
+    // connection waits for the client's delayed acknowledgement every time.
+    server_->set_tcp_nodelay(true);
     server_->set_keep_alive_timeout(1);
     server_->Get(".*", [this](const httplib::Request& request, httplib::Response& response) {
         Handle(request, response);

@@ -31,7 +31,7 @@ std::string BodyText(const std::string& page);
 // other tag cuts the text.
 std::string ConvertBlock(std::string text);
 
-// The keys the locator would search for in turn, most specific first.
+// The keys the locator would search for in turn, the whole snippet first.
 std::vector<std::string> LocatorKeys(const std::string& snippet);
 
 } // namespace newsdesk_test
