@@ -6,11 +6,9 @@
 
 #include <QApplication>
 #include <QIcon>
-
-#include <curl/curl.h>
-
 #include <cstdio>
 #include <cstdlib>
+#include <curl/curl.h>
 #include <memory>
 
 int main(int argc, char* argv[]) {

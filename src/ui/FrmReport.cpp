@@ -6,7 +6,6 @@
 #include <QDesktopServices>
 #include <QLabel>
 #include <QPushButton>
-
 #include <exception>
 #include <optional>
 

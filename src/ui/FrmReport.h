@@ -4,7 +4,6 @@
 #include "ui/SkinnedDialog.h"
 
 #include <QUrl>
-
 #include <functional>
 #include <string>
 

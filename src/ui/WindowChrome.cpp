@@ -19,6 +19,14 @@ bool IsDark(const QColor& colour) {
     return colour.lightness() < 128;
 }
 
+// The windows are laid out to the pixel for a small, narrow face; a wide
+// default face would run the link texts out of their panel.
+QFont SkinFont(QFont font) {
+    font.setFamilies({"Tahoma", "Arial", "Liberation Sans", "Nimbus Sans", "Helvetica"});
+    font.setPointSize(8);
+    return font;
+}
+
 } // namespace
 
 QRegion RoundedOutline(const QSize& size) {
@@ -50,6 +58,7 @@ QLabel* AddSkinImage(QWidget* window, const QString& name, const QPixmap& pixmap
 }
 
 void BuildFrame(QWidget* window) {
+    window->setFont(SkinFont(window->font()));
     const int w = window->width();
     const int h = window->height();
     const QColor body = window->palette().color(QPalette::Window);

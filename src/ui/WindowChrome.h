@@ -34,8 +34,8 @@ QLabel* AddSkinImage(QWidget* window, const QString& name, const QPixmap& pixmap
 // The title strip (ImageB1 to ImageB3), the left, right and bottom edges
 // (SunImage1 to SunImage3), the two lower corners (SunImage4, SunImage5), the
 // shade under the title strip (SunImage6) and the emblem (SunImage7) of any
-// borderless window, in the window's palette colour. The window must have
-// its final size.
+// borderless window, in the window's palette colour, and the skin's small
+// font for everything in it. The window must have its final size.
 void BuildFrame(QWidget* window);
 
 // The main window's skin: the frame, and wells behind the status line
