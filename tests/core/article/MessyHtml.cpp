@@ -218,6 +218,17 @@ std::string MessyHtml::Mutated(std::string snippet) {
     return snippet;
 }
 
+std::string MessyHtml::Tokens(std::size_t count) {
+    static const std::vector<std::string> tokens{
+        "x",     "x",       " ",    "y",   "x x",  "<b>", "<b /script>", "<script>",
+        "<i x>", "<a x<b>", "<!--", "-->", "<td>", "<p>", "/script>",    "<b x>"};
+    std::string text;
+    for (std::size_t i = 0; i < count; ++i) {
+        text += rng_.Pick(tokens);
+    }
+    return text;
+}
+
 std::vector<std::ptrdiff_t> MessyHtml::Positions(const std::string& page) {
     std::vector<std::ptrdiff_t> positions;
     for (std::size_t i = rng_.Below(8); i > 0; --i) {

@@ -46,6 +46,9 @@ public:
     std::string Snippet(const std::string& page);
     // The snippet unchanged, or with its start, end or a few characters changed.
     std::string Mutated(std::string snippet);
+    // Text of a few short tokens ("x", blanks, tags that open or close a
+    // script), in which block conversions from different starts often meet.
+    std::string Tokens(std::size_t count);
     // Sorted positions (1-based), duplicates and out-of-range ones included.
     std::vector<std::ptrdiff_t> Positions(const std::string& page);
 

@@ -1,7 +1,10 @@
 // The fast conversions and the locator against their literal, slow forms on
 // many seeded, generated inputs. A mismatch is shrunk before it is shown.
 
+#include "article/BlockWalker.h"
+#include "article/CandidateRanker.h"
 #include "article/HtmlToText.h"
+#include "article/KeyMatcher.h"
 #include "article/TextBlockLocator.h"
 #include "article/WhitespaceTidy.h"
 #include "core/article/MessyHtml.h"
@@ -153,6 +156,56 @@ TEST(ArticleDifferential, LocatorMatchesOnPagesThatRepeatThemselves) {
         body += gen.Page(rng.Below(4));
         const std::string snippet = rng.OneIn(2) ? gen.Snippet(unit) : gen.Snippet(body);
         ASSERT_TRUE(SameLocationOn(snippet, body)) << "case " << i;
+    }
+}
+
+TEST(ArticleDifferential, ExtractionsMatchWhereManyConversionsMeet) {
+    // Starts at every "x" of token text; keys with blanks, so that the
+    // conversions reach their common tail in different states of the search.
+    MessyHtml gen(8);
+    auto& rng = gen.Random();
+    const std::vector<std::string> keys{"x x", "x", "xx", "x  x", "y x", "x y", " x", "x "};
+    for (int i = 0; i < 6000; ++i) {
+        const std::string body = gen.Tokens(rng.Below(60));
+        std::vector<text::Index> positions;
+        for (std::size_t at = body.find('x'); at != std::string::npos;
+             at = body.find('x', at + 1)) {
+            if (!rng.OneIn(4)) {
+                positions.push_back(static_cast<text::Index>(at) + 1);
+            }
+        }
+        const std::string& key = rng.Pick(keys);
+        const std::string replacement(rng.Below(7), 'R');
+        ASSERT_EQ(lumbrant::ExtractBlockWithSnippet(positions, body, key, replacement),
+                  oracle::ExtractBlockWithSnippet(positions, body, key, replacement, true))
+            << "body \"" << Escaped(body) << "\" key \"" << key << "\" replacement \""
+            << replacement << "\"";
+        ASSERT_EQ(lumbrant::ExtractBlock(positions, body), oracle::ExtractBlock(positions, body))
+            << "body \"" << Escaped(body) << "\"";
+    }
+}
+
+TEST(ArticleDifferential, SharedTailsMeasureEveryStartExactly) {
+    MessyHtml gen(16);
+    auto& rng = gen.Random();
+    const std::vector<std::string> keys{"x x", "x", "xx", "x  x", "y x", "x y", " x", "x "};
+    for (int i = 0; i < 3000; ++i) {
+        const std::string body = i % 2 == 0 ? gen.Tokens(rng.Below(60)) : gen.Page(rng.Below(60));
+        const std::string& key = rng.Pick(keys);
+        const lumbrant::KeyMatcher matcher(key);
+        lumbrant::BlockWalker walker(body);
+        lumbrant::CandidateRanker ranker(walker, &matcher, true);
+        for (std::size_t start = 0; start <= body.size(); ++start) {
+            const std::string block = oracle::ConvertBlock(text::From(body, start + 1));
+            // Each replacement by key + "#" adds one character.
+            const auto matches = static_cast<std::int64_t>(
+                text::ReplaceAll(block, key, key + "#").size() - block.size());
+            const lumbrant::BlockMeasure measure = ranker.MeasureFrom(start);
+            ASSERT_EQ(measure.Empty ? 0 : measure.Length, static_cast<std::int64_t>(block.size()))
+                << "body \"" << Escaped(body) << "\" start " << start;
+            ASSERT_EQ(measure.Empty ? 0 : measure.KeyCount, matches)
+                << "body \"" << Escaped(body) << "\" key \"" << key << "\" start " << start;
+        }
     }
 }
 
