@@ -69,8 +69,8 @@ TEST(ArticleDifferential, ConvertBlockMatchesTheLiteralForm) {
     MessyHtml gen(20240601);
     const TextFunction fast = [](const std::string& s) { return lumbrant::ConvertBlock(s); };
     const TextFunction slow = [](const std::string& s) { return oracle::ConvertBlock(s); };
-    for (int i = 0; i < 30000; ++i) {
-        const std::string page = gen.Page(gen.Random().Below(60));
+    for (int i = 0; i < 60000; ++i) {
+        const std::string page = gen.Page(gen.Random().Below(80));
         ASSERT_TRUE(SameOn(page, fast, slow)) << "case " << i;
     }
 }
@@ -89,7 +89,7 @@ TEST(ArticleDifferential, LongestBlockMatchesTheLiteralForm) {
     MessyHtml gen(4711);
     const TextFunction fast = [](const std::string& s) { return lumbrant::LongestBlock(s); };
     const TextFunction slow = [](const std::string& s) { return oracle::LongestBlock(s); };
-    for (int i = 0; i < 30000; ++i) {
+    for (int i = 0; i < 60000; ++i) {
         const std::string page =
             i % 3 == 0 ? gen.Whitespace(gen.Random().Below(60)) : gen.Page(gen.Random().Below(60));
         ASSERT_TRUE(SameOn(page, fast, slow)) << "case " << i;
@@ -122,7 +122,7 @@ TEST(ArticleDifferential, LongestBlockMatchesAroundItsReach) {
 
 TEST(ArticleDifferential, LocatorMatchesTheLiteralForm) {
     MessyHtml gen(1234567);
-    for (int i = 0; i < 12000; ++i) {
+    for (int i = 0; i < 40000; ++i) {
         const std::string body = gen.Page(gen.Random().Below(80));
         const std::string snippet = gen.Snippet(body);
         ASSERT_TRUE(SameLocationOn(snippet, body)) << "case " << i;
@@ -132,7 +132,7 @@ TEST(ArticleDifferential, LocatorMatchesTheLiteralForm) {
 TEST(ArticleDifferential, LocatorMatchesWithSnippetsLongEnoughForAllPieces) {
     MessyHtml gen(528);
     auto& rng = gen.Random();
-    for (int i = 0; i < 400; ++i) {
+    for (int i = 0; i < 1500; ++i) {
         const std::string body = gen.Page(300 + rng.Below(300));
         const std::size_t length = rng.OneIn(2) ? 515 + rng.Below(30) : 1045 + rng.Below(30);
         const std::string snippet = gen.Mutated(body.substr(rng.Below(body.size() / 2), length));
@@ -144,7 +144,7 @@ TEST(ArticleDifferential, LocatorMatchesOnPagesThatRepeatThemselves) {
     // Repeated units give keys many occurrences whose conversions meet.
     MessyHtml gen(99);
     auto& rng = gen.Random();
-    for (int i = 0; i < 3000; ++i) {
+    for (int i = 0; i < 8000; ++i) {
         const std::string unit = gen.Page(1 + rng.Below(5));
         std::string body = gen.Page(rng.Below(4));
         for (std::size_t r = 2 + rng.Below(30); r > 0; --r) {
@@ -165,7 +165,7 @@ TEST(ArticleDifferential, ExtractionsMatchWhereManyConversionsMeet) {
     MessyHtml gen(8);
     auto& rng = gen.Random();
     const std::vector<std::string> keys{"x x", "x", "xx", "x  x", "y x", "x y", " x", "x "};
-    for (int i = 0; i < 6000; ++i) {
+    for (int i = 0; i < 15000; ++i) {
         const std::string body = gen.Tokens(rng.Below(60));
         std::vector<text::Index> positions;
         for (std::size_t at = body.find('x'); at != std::string::npos;
@@ -212,7 +212,7 @@ TEST(ArticleDifferential, SharedTailsMeasureEveryStartExactly) {
 TEST(ArticleDifferential, ExtractionsMatchForAnyPositionsKeyAndReplacement) {
     MessyHtml gen(31337);
     auto& rng = gen.Random();
-    for (int i = 0; i < 15000; ++i) {
+    for (int i = 0; i < 30000; ++i) {
         const std::string body = gen.Page(rng.Below(50));
         const std::vector<text::Index> positions = gen.Positions(body);
         const std::string key = gen.Snippet(body).substr(0, rng.Below(6));
