@@ -1,0 +1,127 @@
+#include "integration/ExpectedNotes.h"
+#include "support/FormSandbox.h"
+#include "ui/MessageBoxes.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
+#include <thread>
+
+namespace lumbrant {
+namespace {
+
+using testing::FormSandbox;
+using testing::ReadNewsFolder;
+
+// Runs the window's event loop until the condition holds or a minute passes.
+bool PumpUntil(const std::function<bool()>& done) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(120);
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            return false;
+        }
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    return true;
+}
+
+class FullRunTest : public ::testing::Test {
+protected:
+    void StartDesk(newsdesk::Options options) {
+        desk = std::make_unique<newsdesk::NewsDesk>(options);
+        ASSERT_TRUE(desk->Start());
+        auto settings = sandbox.Settings();
+        settings.CreateKey();
+        settings.WriteInteger("AG", 0);
+        settings.WriteInteger("CI", 0);
+        settings.WriteInteger("HS", 0);
+        settings.WriteString("NS", desk->BaseUrl());
+        settings.CloseKey();
+    }
+
+    void RunToTheEnd(TFormMain& form) {
+        form.findChild<QPushButton*>("ButtonCopy")->click();
+        ASSERT_TRUE(form.State().Running);
+        ASSERT_TRUE(PumpUntil([&] { return !form.State().Running; })) << "the run never ended";
+    }
+
+    void TearDown() override {
+        MessageBoxes::setAnswerEveryBox(false);
+        MessageBoxes::clearShownTexts();
+    }
+
+    FormSandbox sandbox;
+    std::unique_ptr<newsdesk::NewsDesk> desk;
+    testing::TempFolder scratch{"lumbrant-expected"};
+};
+
+TEST_F(FullRunTest, ARunFetchesEveryStoryOnceAndWritesExactlyTheNotesItsPagesCallFor) {
+    newsdesk::Options options;
+    options.StoriesPerSection = 4;
+    StartDesk(options);
+    const std::string player = sandbox.AddPlayer("player");
+    TFormMain form(sandbox.Dependencies());
+    form.show();
+    RunToTheEnd(form);
+
+    EXPECT_EQ(desk->RequestCount("/news?ned=tus"), 1);
+    for (const auto& story : desk->Stories("tus")) {
+        EXPECT_EQ(desk->RequestCount(story.ArticlePath), 1) << story.ArticlePath;
+    }
+    EXPECT_LE(desk->MaxInFlight(), 4);
+    EXPECT_EQ(form.findChild<QLabel*>("Notifier")->text(), "Get News Stoped");
+    EXPECT_EQ(form.findChild<QPushButton*>("ButtonCopy")->text(), "Get News");
+
+    const auto expected = testing::ExpectedRun(*desk, "tus", scratch.Path());
+    const auto written = ReadNewsFolder(sandbox.NewsFolder());
+    EXPECT_GT(written.StoryNotes.size(), 20u);
+    EXPECT_EQ(written.StoryNotes, expected.Notes.StoryNotes);
+    EXPECT_EQ(written.IndexLines, expected.Notes.IndexLines);
+    EXPECT_TRUE(written.IndexTitle == "<title>Here Starts</title>" ||
+                written.IndexTitle == "<title>Index of News</title>");
+    EXPECT_EQ(testing::ReadLogValues(sandbox.WorkDir() + "/Rovad.txt"), expected.LogValues);
+    EXPECT_EQ(expected.LogValues.size(), desk->Stories("tus").size());
+
+    const auto onPlayer = ReadNewsFolder(player + "/Notes/news");
+    EXPECT_EQ(onPlayer.StoryNotes, written.StoryNotes);
+    EXPECT_EQ(onPlayer.FileCount, written.FileCount);
+}
+
+TEST_F(FullRunTest, FailingRedirectedAndStalledPagesDoNotHoldTheRunWithoutAPlayer) {
+    newsdesk::Options options;
+    options.StoriesPerSection = 2;
+    options.FailStories = {1, 6};
+    options.RedirectStories = {2};
+    options.StallStories = {3};
+    options.StallMs = 60000;
+    StartDesk(options);
+    auto dependencies = sandbox.Dependencies();
+    dependencies.Limits = FetchLimits{2, 1, 32u * 1024u * 1024u};
+    TFormMain form(std::move(dependencies));
+    form.show();
+    form.findChild<QComboBox*>("SunSimpleComboBox")->setCurrentIndex(1);
+    MessageBoxes::setAnswerEveryBox(true);
+    RunToTheEnd(form);
+
+    EXPECT_EQ(desk->RequestCount("/news?ned=tuk"), 1);
+    EXPECT_EQ(MessageBoxes::shownTexts(), QStringList{"iPod Not Connected!"});
+    EXPECT_EQ(form.findChild<QLabel*>("Notifier")->text(), "Get News Stoped");
+    const auto written = ReadNewsFolder(sandbox.NewsFolder());
+    const auto& stories = desk->Stories("tuk");
+
+    EXPECT_EQ(written.StoryNotes.count(stories[0].Url), 0u);
+    EXPECT_EQ(written.StoryNotes.count(stories[5].Url), 0u);
+    EXPECT_EQ(written.StoryNotes.count(stories[1].Url), 1u) << "the redirect is followed by the fallback";
+    EXPECT_EQ(written.StoryNotes.count(stories[2].Url), 0u) << "a stall fails both attempts in time";
+    EXPECT_EQ(written.StoryNotes.count(stories[3].Url), 1u);
+}
+
+} // namespace
+} // namespace lumbrant
