@@ -6,23 +6,12 @@
 
 namespace lumbrant {
 
-namespace {
-
-constexpr const char* kSurfaceProperty = "lumbrantDragSurfaceOf";
-
-} // namespace
-
 DragMover::DragMover(QWidget* window) : QObject(window), window_(window) {
     setObjectName("DragMover");
 }
 
 void DragMover::AddSurface(QWidget* surface) {
-    surface->setProperty(kSurfaceProperty, QVariant::fromValue(static_cast<QObject*>(this)));
     surface->installEventFilter(this);
-}
-
-bool DragMover::IsSurface(const QWidget* surface) const {
-    return surface->property(kSurfaceProperty).value<QObject*>() == this;
 }
 
 bool DragMover::OnSurfaceItself(const QWidget* surface, const QMouseEvent& event) const {
@@ -37,42 +26,59 @@ bool DragMover::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     switch (event->type()) {
-    case QEvent::MouseButtonPress: {
-        const auto& mouse = static_cast<const QMouseEvent&>(*event);
-        if (!OnSurfaceItself(surface, mouse)) {
-            return false;
-        }
-        mode_ = Mode::Idle;
-        pressSeen_ = mouse.button() == Qt::LeftButton;
-        pressGlobal_ = mouse.globalPosition().toPoint();
-        return false;
-    }
-    case QEvent::MouseMove: {
-        const auto& mouse = static_cast<const QMouseEvent&>(*event);
-        if (!(mouse.buttons() & Qt::LeftButton)) {
-            mode_ = Mode::Idle;
-            return false;
-        }
-        if (mode_ == Mode::Idle) {
-            if (!OnSurfaceItself(surface, mouse)) {
-                return false;
-            }
-            Begin(surface, mouse.globalPosition().toPoint());
-        } else if (mode_ == Mode::ByHand) {
-            Follow(mouse.globalPosition().toPoint());
-        }
-        event->accept();
-        return true;
-    }
+    case QEvent::MouseButtonPress:
+        return Pressed(surface, static_cast<QMouseEvent&>(*event));
+    case QEvent::MouseMove:
+        return Moved(surface, static_cast<QMouseEvent&>(*event));
     case QEvent::MouseButtonRelease:
         if (static_cast<const QMouseEvent&>(*event).button() == Qt::LeftButton) {
             mode_ = Mode::Idle;
             pressSeen_ = false;
+            pressedSurface_ = nullptr;
         }
         return false;
     default:
         return false;
     }
+}
+
+bool DragMover::Pressed(QWidget* surface, QMouseEvent& mouse) {
+    mode_ = Mode::Idle;
+    pressSeen_ = true;
+    if (mouse.button() != Qt::LeftButton || !OnSurfaceItself(surface, mouse)) {
+        // Also a press on a child (a label) passing by on its way up: it
+        // holds nothing, and the moves that follow it drag nothing.
+        pressedSurface_ = nullptr;
+        return false;
+    }
+    pressedSurface_ = surface;
+    pressGlobal_ = mouse.globalPosition().toPoint();
+    // Kept here, so that the widgets behind the surface do not take the
+    // press for their own.
+    mouse.accept();
+    return true;
+}
+
+bool DragMover::Moved(QWidget* surface, QMouseEvent& mouse) {
+    if (!(mouse.buttons() & Qt::LeftButton)) {
+        mode_ = Mode::Idle;
+        return false;
+    }
+    const QPoint global = mouse.globalPosition().toPoint();
+    if (mode_ == Mode::Idle) {
+        // The mouse may have left the surface by the first move: the press
+        // decides. A move with no press before it is judged where it is.
+        const bool handle =
+            pressSeen_ ? surface == pressedSurface_ : OnSurfaceItself(surface, mouse);
+        if (!handle) {
+            return false;
+        }
+        Begin(surface, global);
+    } else if (mode_ == Mode::ByHand) {
+        Follow(global);
+    }
+    mouse.accept();
+    return true;
 }
 
 void DragMover::Begin(QWidget* surface, const QPoint& global) {

@@ -29,14 +29,12 @@ void SendMouse(QWidget* target, QEvent::Type type, const QPoint& local, const QP
     QApplication::sendEvent(target, &event);
 }
 
-// A point of the widget itself, not of a child, that stays so after the drag delta.
+// A point of the widget itself, not of a child.
 std::optional<QPoint> FreePoint(QWidget* widget) {
     for (int y = 0; y < widget->height(); ++y) {
         for (int x = 0; x < widget->width(); ++x) {
-            const QPoint point(x, y);
-            if (widget->childAt(point) == nullptr &&
-                widget->childAt(point + kDragDelta) == nullptr) {
-                return point;
+            if (widget->childAt(QPoint(x, y)) == nullptr) {
+                return QPoint(x, y);
             }
         }
     }
@@ -52,24 +50,26 @@ DragMover* MoverOf(QWidget* window) {
 }
 
 // Press, move with the left button held, release: a drag surface moves the
-// window by the mouse's way (by hand on the offscreen platform).
-void ExpectDragFrom(QWidget* window, const QString& name) {
+// window by the mouse's way (by hand on the offscreen platform). As with a
+// real mouse, the moves go to the pressed widget wherever the pointer is.
+void ExpectDragFrom(QWidget* window, const QString& name, std::optional<QPoint> press = {},
+                    const QPoint& delta = kDragDelta) {
     SCOPED_TRACE(name.toStdString());
     QWidget* surface = Named(window, name);
     ASSERT_NE(surface, nullptr);
-    const std::optional<QPoint> local = FreePoint(surface);
+    const std::optional<QPoint> local = press ? press : FreePoint(surface);
     ASSERT_TRUE(local.has_value());
     DragMover* mover = MoverOf(window);
     const int before = mover->DragsStarted();
     const QPoint start = window->pos();
     const QPoint global = surface->mapToGlobal(*local);
     SendMouse(surface, QEvent::MouseButtonPress, *local, global, Qt::LeftButton, Qt::LeftButton);
-    SendMouse(surface, QEvent::MouseMove, *local + kDragDelta, global + kDragDelta, Qt::NoButton,
+    SendMouse(surface, QEvent::MouseMove, *local + delta, global + delta, Qt::NoButton,
               Qt::LeftButton);
-    SendMouse(surface, QEvent::MouseButtonRelease, *local + kDragDelta, global + kDragDelta,
-              Qt::LeftButton, Qt::NoButton);
+    SendMouse(surface, QEvent::MouseButtonRelease, *local + delta, global + delta, Qt::LeftButton,
+              Qt::NoButton);
     EXPECT_EQ(mover->DragsStarted(), before + 1);
-    EXPECT_EQ(window->pos(), start + kDragDelta);
+    EXPECT_EQ(window->pos(), start + delta);
 }
 
 void ExpectNoDrag(QWidget* window, const QString& name, const std::function<void(QWidget*)>& act) {
@@ -94,15 +94,18 @@ void ExpectNoDragFromControl(QWidget* window, const QString& name) {
     });
 }
 
-// A label is pressed and dragged; the release falls outside it, so that a
-// link label does not open its page.
+// A label is pressed and dragged off itself onto the bare panel beside it
+// (the pressed label still gets the moves); the release falls outside it,
+// so that a link label does not open its page.
 void ExpectNoDragFromLabel(QWidget* window, const QString& name) {
     ExpectNoDrag(window, name, [](QWidget* label) {
         const QPoint centre = label->rect().center();
         const QPoint global = label->mapToGlobal(centre);
+        const QPoint besideLabel(-10, -8);
+        ASSERT_EQ(label->parentWidget()->childAt(label->mapToParent(besideLabel)), nullptr);
         SendMouse(label, QEvent::MouseButtonPress, centre, global, Qt::LeftButton, Qt::LeftButton);
-        SendMouse(label, QEvent::MouseMove, centre + kDragDelta, global + kDragDelta, Qt::NoButton,
-                  Qt::LeftButton);
+        SendMouse(label, QEvent::MouseMove, besideLabel, label->mapToGlobal(besideLabel),
+                  Qt::NoButton, Qt::LeftButton);
         SendMouse(label, QEvent::MouseButtonRelease, QPoint(-500, -500), QPoint(-500, -500),
                   Qt::LeftButton, Qt::NoButton);
     });
@@ -171,6 +174,8 @@ TEST_F(ChromeTest, EveryDragSurfaceOfTheMainWindowMovesIt) {
         ExpectDragFrom(&form, name);
         ExpectOtherButtonsStillFrom(&form, name);
     }
+    // A quick hand: the first move already lies over Panel2.
+    ExpectDragFrom(&form, "FormMain", QPoint(20, 40), QPoint(5, 12));
 }
 
 TEST_F(ChromeTest, ButtonsSelectorsAndLabelsOfTheMainWindowDoNotDragIt) {
