@@ -12,7 +12,9 @@ namespace {
 
 // The registry's own wording, which support knows from the error log.
 std::runtime_error ReadError(ValueRead status, std::string_view name) {
-    const std::string quoted = "'" + std::string(name) + "'";
+    std::string quoted = "'";
+    quoted.append(name);
+    quoted += '\'';
     if (status == ValueRead::WrongType) {
         return std::runtime_error("Invalid data type for " + quoted);
     }
