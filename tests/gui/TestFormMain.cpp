@@ -1,5 +1,8 @@
+#include "retrieval/Messages.h"
 #include "support/FormSandbox.h"
 #include "ui/MessageBoxes.h"
+
+#include <QApplication>
 
 #include <QComboBox>
 #include <QFrame>
@@ -8,6 +11,9 @@
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
 
 namespace lumbrant {
 namespace {
@@ -155,6 +161,41 @@ TEST_F(FormMainTest, ClosingSavesTheCountryChosen) {
     ASSERT_TRUE(settings.OpenKey());
     EXPECT_EQ(settings.ReadInteger("CI").Value, 1);
     EXPECT_EQ(settings.ReadInteger("HS").Status, ValueRead::Ok);
+}
+
+TEST_F(FormMainTest, AFailedDownloadLeavesTheSlotsFieldsAsTheyWere) {
+    TFormMain form(sandbox.Dependencies());
+    MainState& state = form.State();
+    state.SlotPageText[2] = "<body>previous page";
+    state.SlotCategoryCode[2] = "WO";
+    state.SlotStoryId[2] = "13";
+    form.Core().Deliver({WM_ARTICLE_DONE_3, FETCH_FAILED, "", "", ""});
+    EXPECT_EQ(state.SlotPageText[2], "<body>previous page");
+    EXPECT_EQ(state.SlotCategoryCode[2], "WO");
+    EXPECT_EQ(state.SlotStoryId[2], "13");
+    const std::string log = testing::ReadFile(sandbox.WorkDir() + "/Rovad.txt");
+    EXPECT_NE(log.find("=Not Get Html!\r\n"), std::string::npos);
+
+    form.Core().Deliver({WM_ARTICLE_DONE_3, 0, "<body>new page", "HE", "5"});
+    EXPECT_EQ(state.SlotPageText[2], "<body>new page");
+    EXPECT_EQ(state.SlotCategoryCode[2], "HE");
+    EXPECT_EQ(state.SlotStoryId[2], "5");
+}
+
+TEST_F(FormMainTest, APlayerMountedWhileTheProgramRunsIsListed) {
+    TFormMain form(sandbox.Dependencies(true));
+    form.show();
+    auto* devices = form.findChild<QComboBox*>("iPodSelectorCom");
+    ASSERT_EQ(devices->itemText(0), "Please connect your iPod");
+    const std::string player = sandbox.AddPlayer("late-player");
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (devices->currentText().toStdString() != " []  " + player &&
+           std::chrono::steady_clock::now() < deadline) {
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    EXPECT_EQ(devices->currentText().toStdString(), " []  " + player);
+    EXPECT_EQ(form.findChild<QLabel*>("Notifier")->text(), "1 iPod detected.");
 }
 
 } // namespace
