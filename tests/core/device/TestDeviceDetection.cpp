@@ -1,12 +1,16 @@
-#include "TempFolder.h"
 #include "device/DeviceDetection.h"
 #include "fakes/FakeMainView.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 #include <map>
 #include <stdexcept>
 
 namespace lumbrant {
+
+using testing::ReadFile;
+using testing::TempFolder;
+using testing::WriteFile;
 namespace {
 
 namespace fs = std::filesystem;

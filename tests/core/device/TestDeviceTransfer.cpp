@@ -1,11 +1,15 @@
-#include "TempFolder.h"
 #include "device/DeviceTransfer.h"
 #include "fakes/FakeMainView.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 #include <set>
 
 namespace lumbrant {
+
+using testing::ReadFile;
+using testing::TempFolder;
+using testing::WriteFile;
 namespace {
 
 namespace fs = std::filesystem;

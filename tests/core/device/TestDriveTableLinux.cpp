@@ -1,6 +1,6 @@
-#include "TempFolder.h"
 #include "device/DriveTableLinux.h"
 #include "device/MountWatcher.h"
+#include "support/TempFolder.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -11,6 +11,10 @@
 #include <unistd.h>
 
 namespace lumbrant {
+
+using testing::ReadFile;
+using testing::TempFolder;
+using testing::WriteFile;
 namespace {
 
 namespace fs = std::filesystem;

@@ -1,9 +1,13 @@
-#include "TempFolder.h"
 #include "device/MountWatcher.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 namespace lumbrant {
+
+using testing::ReadFile;
+using testing::TempFolder;
+using testing::WriteFile;
 namespace {
 
 constexpr char kRoot[] = "26 1 254:0 / / rw - ext4 /dev/vda rw\n";

@@ -1,13 +1,22 @@
 // The settings store on the real settings file and autostart folder.
-#include "TempFolder.h"
 #include "settings/SettingsFileLinux.h"
 #include "settings/SettingsStore.h"
 #include "settings/StartupEntryLinux.h"
+#include "support/TempFolder.h"
+#include "text/FileIo.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
 
 namespace lumbrant {
+
+using testing::TempFolder;
+
+namespace {
+std::string FileContent(const std::string& path) {
+    return text::ReadFileBytes(path).value_or("<missing>");
+}
+} // namespace
 namespace {
 
 namespace fs = std::filesystem;

@@ -1,8 +1,9 @@
 // The autostart file and the settings file's place in the configuration folder.
-#include "TempFolder.h"
 #include "settings/ConfigFolder.h"
 #include "settings/SettingsFileLinux.h"
 #include "settings/StartupEntryLinux.h"
+#include "support/TempFolder.h"
+#include "text/FileIo.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -10,6 +11,14 @@
 #include <optional>
 
 namespace lumbrant {
+
+using testing::TempFolder;
+
+namespace {
+std::string FileContent(const std::string& path) {
+    return text::ReadFileBytes(path).value_or("<missing>");
+}
+} // namespace
 namespace {
 
 namespace fs = std::filesystem;
