@@ -6,17 +6,18 @@
 #include "notes/NoteWriter.h"
 
 #include <benchmark/benchmark.h>
-
 #include <filesystem>
 
 namespace {
 
-const std::string kSnippet = "Council leaders agreed on Tuesday to reopen the northern bridge after "
-                             "engineers found the storm damage lighter than feared";
+const std::string kSnippet =
+    "Council leaders agreed on Tuesday to reopen the northern bridge after "
+    "engineers found the storm damage lighter than feared";
 
 std::string Sentence(std::size_t n) {
-    static const char* const words[] = {"the", "river", "council", "said", "bridge", "storm",
-                                        "engineers", "repairs", "traffic", "week", "residents"};
+    static const char* const words[] = {"the",     "river", "council",   "said",
+                                        "bridge",  "storm", "engineers", "repairs",
+                                        "traffic", "week",  "residents"};
     std::string s;
     for (std::size_t i = 0; i < 14; ++i) {
         s += words[(n * 7 + i * 3) % std::size(words)];

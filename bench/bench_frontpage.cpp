@@ -16,8 +16,9 @@ std::string FrontPage(int stories) {
         sections[static_cast<std::size_t>(i % 8)].push_back(lumbrant::testing::Item(
             "http://news" + std::to_string(i % 17) + ".example/story/" + id + ".html",
             "Headline number " + id + " about the day's &amp; events",
-            "The opening words of story " + id + " as the service shows them under its headline, "
-            "long enough to look like a real summary line."));
+            "The opening words of story " + id +
+                " as the service shows them under its headline, "
+                "long enough to look like a real summary line."));
     }
     return lumbrant::testing::Page(sections);
 }
@@ -37,9 +38,9 @@ void ParseAndDrain(benchmark::State& state) {
         benchmark::DoNotOptimize(lists);
     }
     // Seconds per story: flat across the three sizes when parsing and the queue are linear.
-    state.counters["per_story"] = benchmark::Counter(
-        static_cast<double>(stories),
-        benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    state.counters["per_story"] = benchmark::Counter(static_cast<double>(stories),
+                                                     benchmark::Counter::kIsIterationInvariantRate |
+                                                         benchmark::Counter::kInvert);
 }
 
 } // namespace

@@ -30,7 +30,8 @@ void AppCore::Construct() {
             list.clear();
         }
     } catch (const std::exception& error) {
-        TLogClass::WriteLog(state_.LogCounter, state_.WorkDir, std::string("FormCreate:") + error.what());
+        TLogClass::WriteLog(state_.LogCounter, state_.WorkDir,
+                            std::string("FormCreate:") + error.what());
     }
 }
 

@@ -20,7 +20,6 @@
 #include <QScreen>
 #include <QTimer>
 #include <QUrl>
-
 #include <exception>
 
 #ifdef _WIN32
@@ -60,7 +59,8 @@ FormDependencies FormDependencies::System() {
 }
 
 TFormMain::TFormMain(FormDependencies dependencies, QWidget* parent)
-    : QWidget(parent, Qt::FramelessWindowHint | Qt::Window), dependencies_(std::move(dependencies)) {
+    : QWidget(parent, Qt::FramelessWindowHint | Qt::Window),
+      dependencies_(std::move(dependencies)) {
     BuildControls();
     port_ = HandOverPort::Create(
         [this](std::function<void()> task) {
@@ -95,10 +95,12 @@ void TFormMain::BuildControls() {
     Notifier->setObjectName("Notifier");
     Notifier->setGeometry(65, 4, 232, 20);
     Notifier->setAlignment(Qt::AlignCenter);
-    Notifier->setStyleSheet("color: rgb(245, 255, 91); background-color: rgb(41, 43, 55); font-weight: bold;");
+    Notifier->setStyleSheet(
+        "color: rgb(245, 255, 91); background-color: rgb(41, 43, 55); font-weight: bold;");
     MarkDragSurface(Notifier);
 
-    XP_ButtonSmall1 = MakeSmallButton(this, "XP_ButtonSmall1", SmallButtonKind::Minimize, "Minimize");
+    XP_ButtonSmall1 =
+        MakeSmallButton(this, "XP_ButtonSmall1", SmallButtonKind::Minimize, "Minimize");
     XP_ButtonSmall1->setGeometry(344, 6, 18, 18);
     XP_ButtonSmall3 = MakeSmallButton(this, "XP_ButtonSmall3", SmallButtonKind::Close, "Close");
     XP_ButtonSmall3->setGeometry(368, 6, 18, 18);
@@ -145,11 +147,14 @@ void TFormMain::BuildControls() {
 
     XP_ButtonSmall2->raise();
     connect(XP_ButtonSmall1, &QPushButton::clicked, this, [this] { showMinimized(); });
-    connect(XP_ButtonSmall3, &QPushButton::clicked, this, [this] { Guarded([this] { RequestClose(); }); });
+    connect(XP_ButtonSmall3, &QPushButton::clicked, this,
+            [this] { Guarded([this] { RequestClose(); }); });
     connect(XP_ButtonSmall2, &QPushButton::clicked, this, [this] { OpenHomePage(); });
-    connect(Label4, &LinkLabel::clicked, this, [] { OpenAddress(MakerPageUrl(kSongsAndVideosPage)); });
+    connect(Label4, &LinkLabel::clicked, this,
+            [] { OpenAddress(MakerPageUrl(kSongsAndVideosPage)); });
     connect(Label5, &LinkLabel::clicked, this, [] { OpenAddress(MakerPageUrl(kPhotosPage)); });
-    connect(ButtonCopy, &QPushButton::clicked, this, [this] { Guarded([this] { ButtonCopyClick(); }); });
+    connect(ButtonCopy, &QPushButton::clicked, this,
+            [this] { Guarded([this] { ButtonCopyClick(); }); });
     connect(SunSimpleComboBox, &QComboBox::activated, this,
             [this](int index) { Guarded([&] { SunSimpleComboBoxCloseUp(index); }); });
     connect(iPodSelectorCom, &QComboBox::activated, this,
@@ -183,7 +188,8 @@ void TFormMain::FormShow() {
         }
         core_->ShowFirstTime();
     } catch (const std::exception& error) {
-        TLogClass::WriteLog(state_.LogCounter, state_.WorkDir, std::string("FormShow:") + error.what());
+        TLogClass::WriteLog(state_.LogCounter, state_.WorkDir,
+                            std::string("FormShow:") + error.what());
     }
 }
 

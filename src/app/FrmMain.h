@@ -13,7 +13,6 @@
 #include "settings/StartupEntry.h"
 
 #include <QWidget>
-
 #include <functional>
 #include <memory>
 

@@ -7,9 +7,11 @@
 
 namespace lumbrant {
 
-void TLogClass::WriteLog(int& counter, const std::string& folder, const std::string& text) noexcept {
+void TLogClass::WriteLog(int& counter, const std::string& folder,
+                         const std::string& text) noexcept {
     try {
-        text::IniFile(JoinPath(folder, "Rovad.txt")).WriteString("Access Log", std::to_string(counter), text);
+        text::IniFile(JoinPath(folder, "Rovad.txt"))
+            .WriteString("Access Log", std::to_string(counter), text);
         ++counter;
     } catch (const std::exception&) {
         // Callers log while handling other errors; a log failure must not change what they do.

@@ -2,8 +2,8 @@
 
 namespace lumbrant {
 
-BlockWalker::BlockWalker(std::string_view page, std::size_t origin)
-    : page_(page), tags_(page, origin) {}
+BlockWalker::BlockWalker(std::string_view page, QueryOrder order, std::size_t origin)
+    : page_(page), tags_(page, order, origin) {}
 
 BlockStep BlockWalker::StepFrom(std::size_t at) {
     BlockStep step;

@@ -29,8 +29,9 @@ struct BlockStep {
 
 class BlockWalker {
 public:
-    // Steps must not start before origin.
-    explicit BlockWalker(std::string_view page, std::size_t origin = 0);
+    // Steps must not start before origin. In Forward order every step must
+    // start at or after where the previous one ended (a single walk).
+    BlockWalker(std::string_view page, QueryOrder order, std::size_t origin = 0);
 
     BlockStep StepFrom(std::size_t at);
 

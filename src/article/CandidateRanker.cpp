@@ -4,8 +4,8 @@
 
 namespace lumbrant {
 
-CandidateRanker::CandidateRanker(BlockWalker& walker, const KeyMatcher* key, bool shareTails)
-    : walker_(walker), key_(key), shareTails_(shareTails) {}
+CandidateRanker::CandidateRanker(BlockWalker& walker, const KeyMatcher* key)
+    : walker_(walker), key_(key) {}
 
 std::int64_t CandidateRanker::Count(std::size_t from, std::size_t to, std::size_t& state) const {
     if (key_ == nullptr) {
@@ -25,22 +25,20 @@ BlockMeasure CandidateRanker::MeasureFrom(std::size_t start) {
     BlockMeasure total;
     Node node{start, 0};
     while (true) {
-        if (shareTails_) {
-            const auto known = tails_.find(node);
-            if (known != tails_.end()) {
-                total.Empty = known->second.Empty;
-                total.Length += known->second.Length;
-                total.KeyCount += known->second.KeyCount;
-                break;
-            }
-            frames.push_back({node, total.Length, total.KeyCount});
+        const auto known = tails_.find(node);
+        if (known != tails_.end()) {
+            total.Empty = known->second.Empty;
+            total.Length += known->second.Length;
+            total.KeyCount += known->second.KeyCount;
+            break;
         }
+        frames.push_back({node, total.Length, total.KeyCount});
         const BlockStep step = walker_.StepFrom(node.At);
         if (step.NoTagLeft) {
             total.Empty = true;
             break;
         }
-        if (shareTails_ && step.SameUpTo > node.At) {
+        if (step.SameUpTo > node.At) {
             covered_.emplace(node.At, step.SameUpTo);
         }
         total.Length += static_cast<std::int64_t>(step.TextEnd - node.At);

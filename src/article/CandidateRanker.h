@@ -25,9 +25,9 @@ struct BlockMeasure {
 
 class CandidateRanker {
 public:
-    // key may be null when only lengths matter. With shareTails off nothing
-    // is remembered between measurements (for a single start).
-    CandidateRanker(BlockWalker& walker, const KeyMatcher* key, bool shareTails);
+    // key may be null when only lengths matter. The walker must take its
+    // steps in any order.
+    CandidateRanker(BlockWalker& walker, const KeyMatcher* key);
 
     BlockMeasure MeasureFrom(std::size_t start);
 
@@ -51,7 +51,6 @@ private:
 
     BlockWalker& walker_;
     const KeyMatcher* key_;
-    bool shareTails_;
     std::unordered_map<Node, BlockMeasure, NodeHash> tails_;
     // Start to end of every stretch of page text that a measured block kept.
     std::map<std::size_t, std::size_t> covered_;

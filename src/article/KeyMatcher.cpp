@@ -4,7 +4,20 @@
 
 namespace lumbrant {
 
+namespace {
+
+// Shorter keys are found faster by jumping between their first characters.
+constexpr std::size_t kSkipFrom = 4;
+
+} // namespace
+
 KeyMatcher::KeyMatcher(std::string_view key) : key_(key), fallback_(key.size(), 0) {
+    for (std::size_t& skip : skip_) {
+        skip = key_.size();
+    }
+    for (std::size_t i = 0; i + 1 < key_.size(); ++i) {
+        skip_[static_cast<unsigned char>(key_[i])] = key_.size() - 1 - i;
+    }
     std::size_t k = 0;
     for (std::size_t i = 1; i < key_.size(); ++i) {
         while (k > 0 && key_[i] != key_[k]) {
@@ -51,10 +64,10 @@ std::size_t KeyMatcher::Feed(std::string_view chunk, std::size_t& state) const {
     return matches;
 }
 
-std::vector<std::size_t> KeyMatcher::FindAll(std::string_view hay) const {
-    std::vector<std::size_t> starts;
+void KeyMatcher::FindRest(std::string_view hay, std::size_t from,
+                          std::vector<std::size_t>& starts) const {
     std::size_t state = 0;
-    for (std::size_t i = 0; i < hay.size(); ++i) {
+    for (std::size_t i = from; i < hay.size(); ++i) {
         if (state == 0) {
             const void* hit = std::memchr(hay.data() + i, key_[0], hay.size() - i);
             if (hit == nullptr) {
@@ -64,6 +77,38 @@ std::vector<std::size_t> KeyMatcher::FindAll(std::string_view hay) const {
         }
         if (Advance(hay[i], state)) {
             starts.push_back(i + 1 - key_.size());
+        }
+    }
+}
+
+std::vector<std::size_t> KeyMatcher::FindAll(std::string_view hay) const {
+    std::vector<std::size_t> starts;
+    const std::size_t m = key_.size();
+    if (m < kSkipFrom) {
+        FindRest(hay, 0, starts);
+        return starts;
+    }
+    // Compare the key from its end at each place, then skip by the page's
+    // character under the key's end. Every place before `at` has been ruled
+    // out or matched, so the failure-table search can take over at `at` once
+    // the comparisons outgrow the distance covered.
+    std::size_t at = 0;
+    std::size_t work = 0;
+    while (at + m <= hay.size()) {
+        std::size_t j = m - 1;
+        while (hay[at + j] == key_[j] && j > 0) {
+            --j;
+        }
+        work += m - j;
+        if (j == 0 && hay[at] == key_[0]) {
+            starts.push_back(at);
+            at += m;
+            continue;
+        }
+        at += skip_[static_cast<unsigned char>(hay[at + m - 1])];
+        if (work > 4 * (at + m)) {
+            FindRest(hay, at, starts);
+            return starts;
         }
     }
     return starts;

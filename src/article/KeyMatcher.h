@@ -3,7 +3,9 @@
 // Left-to-right search for one key, occurrences never overlapping: after a
 // match the search goes on behind it, as a replace-all does. Built on the
 // key's failure table, so a search costs time in proportion to the text
-// whatever the key, and it can be fed a text in pieces.
+// whatever the key, and it can be fed a text in pieces. Finding all
+// occurrences in one text skips ahead on the key's last character first,
+// and falls back to the failure table where skipping stops paying.
 
 #include <cstddef>
 #include <string>
@@ -29,9 +31,13 @@ public:
 private:
     // Advances state by one character; true when that completes a match.
     bool Advance(char c, std::size_t& state) const;
+    // Failure-table search of hay from `from` on, appending to starts.
+    void FindRest(std::string_view hay, std::size_t from, std::vector<std::size_t>& starts) const;
 
     std::string key_;
     std::vector<std::size_t> fallback_;
+    // How far the key may move when the character under its end is c.
+    std::size_t skip_[256];
 };
 
 } // namespace lumbrant

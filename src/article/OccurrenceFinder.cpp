@@ -6,19 +6,35 @@
 namespace lumbrant {
 
 OccurrenceFinder::OccurrenceFinder(std::string_view text, std::string_view pattern,
-                                   std::size_t origin)
-    : text_(text), pattern_(pattern), scanned_(std::min(origin, text.size())) {}
+                                   QueryOrder order, std::size_t origin)
+    : text_(text), pattern_(pattern), order_(order), scanned_(std::min(origin, text.size())) {}
 
 std::size_t OccurrenceFinder::ScanFrom(std::size_t at) const {
+    if (at >= text_.size()) {
+        return npos;
+    }
     if (pattern_.size() == 1) {
         const void* hit = std::memchr(text_.data() + at, pattern_[0], text_.size() - at);
-        return hit == nullptr ? npos : static_cast<const char*>(hit) - text_.data();
+        return hit == nullptr
+                   ? npos
+                   : static_cast<std::size_t>(static_cast<const char*>(hit) - text_.data());
     }
     return text_.find(pattern_, at);
 }
 
 std::size_t OccurrenceFinder::Next(std::size_t from) {
-    // Every occurrence that starts before scanned_ is in found_, in order.
+    return order_ == QueryOrder::Forward ? NextForward(from) : NextAnyOrder(from);
+}
+
+std::size_t OccurrenceFinder::NextForward(std::size_t from) {
+    if (!answered_ || !(lastAnswer_ == npos || lastAnswer_ >= from)) {
+        lastAnswer_ = ScanFrom(from);
+        answered_ = true;
+    }
+    return lastAnswer_;
+}
+
+std::size_t OccurrenceFinder::NextAnyOrder(std::size_t from) {
     if (hint_ < found_.size() && found_[hint_] < from) {
         const auto it = std::lower_bound(found_.begin() + static_cast<std::ptrdiff_t>(hint_) + 1,
                                          found_.end(), from);

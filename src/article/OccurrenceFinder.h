@@ -1,9 +1,11 @@
 #pragma once
 
-// Finds the next occurrence of a fixed pattern at or after a position. The
-// text is scanned once, lazily and left to right, and every occurrence seen
-// is remembered, so queries may come in any order and the whole text is read
-// at most once however many queries there are.
+// Finds the next occurrence of a fixed pattern at or after a position,
+// reading the text at most once in all, left to right and lazily.
+//
+// In AnyOrder mode every occurrence seen is remembered, so queries may come
+// in any order (not before origin). In Forward mode queries must not go
+// back; only the latest answer is kept.
 
 #include <cstddef>
 #include <string_view>
@@ -11,24 +13,33 @@
 
 namespace lumbrant {
 
+enum class QueryOrder { Forward, AnyOrder };
+
 class OccurrenceFinder {
 public:
     static constexpr std::size_t npos = std::string_view::npos;
 
-    // Queries must not ask for positions before origin.
-    OccurrenceFinder(std::string_view text, std::string_view pattern, std::size_t origin = 0);
+    OccurrenceFinder(std::string_view text, std::string_view pattern, QueryOrder order,
+                     std::size_t origin = 0);
 
     // 0-based start of the first occurrence at or after from, or npos.
     std::size_t Next(std::size_t from);
 
 private:
     std::size_t ScanFrom(std::size_t at) const;
+    std::size_t NextForward(std::size_t from);
+    std::size_t NextAnyOrder(std::size_t from);
 
     std::string_view text_;
     std::string_view pattern_;
+    QueryOrder order_;
+    // AnyOrder: every occurrence that starts before scanned_, in order.
     std::vector<std::size_t> found_;
     std::size_t scanned_;
     std::size_t hint_ = 0;
+    // Forward: the answer to the latest query.
+    std::size_t lastAnswer_ = npos;
+    bool answered_ = false;
 };
 
 } // namespace lumbrant

@@ -19,10 +19,10 @@ char LowerAscii(char c) {
 
 } // namespace
 
-TagScanner::TagScanner(std::string_view text, std::size_t origin)
-    : text_(text), opens_(text, "<", origin), closes_(text, ">", origin),
-      commentEnds_(text, "-->", origin), scriptEnds_(text, "/script>", origin),
-      styleEnds_(text, "/style>", origin) {}
+TagScanner::TagScanner(std::string_view text, QueryOrder order, std::size_t origin)
+    : text_(text), opens_(text, "<", order, origin), closes_(text, ">", order, origin),
+      commentEnds_(text, "-->", order, origin), scriptEnds_(text, "/script>", order, origin),
+      styleEnds_(text, "/style>", order, origin) {}
 
 TagReading TagScanner::Read(std::size_t open, std::size_t close) {
     const char* tagText = text_.data() + open + 1;

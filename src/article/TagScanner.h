@@ -30,8 +30,9 @@ class TagScanner {
 public:
     static constexpr std::size_t npos = OccurrenceFinder::npos;
 
-    // Queries must not ask for positions before origin.
-    explicit TagScanner(std::string_view text, std::size_t origin = 0);
+    // Queries must not ask for positions before origin, and in Forward order
+    // must not go back.
+    TagScanner(std::string_view text, QueryOrder order, std::size_t origin = 0);
 
     std::size_t NextOpen(std::size_t from) { return opens_.Next(from); }
     std::size_t NextClose(std::size_t from) { return closes_.Next(from); }

@@ -27,18 +27,24 @@ std::string LongestCandidate(const std::vector<text::Index>& occurrences, std::s
     for (text::Index position : occurrences) {
         starts.push_back(static_cast<std::size_t>(std::clamp<text::Index>(position - 1, 0, size)));
     }
-    BlockWalker walker(bodyText, *std::min_element(starts.begin(), starts.end()));
+    auto finish = [&](std::string block) {
+        return replace ? text::ReplaceAll(block, key, replacement) : block;
+    };
+    if (starts.size() == 1) {
+        return finish(BlockWalker(bodyText, QueryOrder::Forward).Convert(starts.front()));
+    }
+    BlockWalker walker(bodyText, QueryOrder::AnyOrder,
+                       *std::min_element(starts.begin(), starts.end()));
     std::optional<KeyMatcher> matcher;
     if (replace && !key.empty()) {
         matcher.emplace(key);
     }
     const auto growth =
         static_cast<std::int64_t>(replacement.size()) - static_cast<std::int64_t>(key.size());
-    const bool shared = starts.size() > 1;
     // A block that is a proper end part of an earlier one is shorter and
     // holds no more keys, so it cannot win unless replacing shrinks the text.
-    const bool skipEndParts = shared && (!matcher || growth >= 0);
-    CandidateRanker ranker(walker, matcher ? &*matcher : nullptr, shared);
+    const bool skipEndParts = !matcher || growth >= 0;
+    CandidateRanker ranker(walker, matcher ? &*matcher : nullptr);
 
     std::size_t best = 0;
     std::int64_t bestLength = -1;
@@ -53,8 +59,7 @@ std::string LongestCandidate(const std::vector<text::Index>& occurrences, std::s
             bestLength = length;
         }
     }
-    std::string block = walker.Convert(starts[best]);
-    return replace ? text::ReplaceAll(block, key, replacement) : block;
+    return finish(walker.Convert(starts[best]));
 }
 
 struct Strategy {
@@ -121,8 +126,8 @@ void FindOccurrences(std::string_view key, std::string_view bodyText,
         }
         return;
     }
-    OccurrenceFinder opens(bodyText, "<", starts.front());
-    OccurrenceFinder closes(bodyText, ">", starts.front());
+    OccurrenceFinder opens(bodyText, "<", QueryOrder::Forward);
+    OccurrenceFinder closes(bodyText, ">", QueryOrder::Forward);
     // 1-based, 0 for none, as the comparison "the next < lies after the next >" needs.
     auto oneBased = [](std::size_t at) {
         return at == OccurrenceFinder::npos ? text::Index{0} : static_cast<text::Index>(at) + 1;

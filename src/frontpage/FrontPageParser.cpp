@@ -107,9 +107,10 @@ void ParseFrontPageSections(std::string_view page, std::array<StoryList, kSectio
             const Index start = std::max<Index>(positions[k], 1);
             const Index count = positions[k + 1] - positions[k];
             const std::string_view tail = TailFrom(page, start);
-            section = count <= 0 ? std::string_view()
-                                 : tail.substr(0, std::min<std::size_t>(tail.size(),
-                                                                        static_cast<std::size_t>(count)));
+            section = count <= 0
+                          ? std::string_view()
+                          : tail.substr(0, std::min<std::size_t>(tail.size(),
+                                                                 static_cast<std::size_t>(count)));
         } else {
             section = TailFrom(page, positions[k]);
         }

@@ -19,7 +19,8 @@ void CheckCurl(CURLcode code, const char* what) {
 
 void ApplyCommonOptions(CURL* handle, const FetchLimits& limits) {
     CheckCurl(curl_easy_setopt(handle, CURLOPT_NOSIGNAL, 1L), "CURLOPT_NOSIGNAL");
-    CheckCurl(curl_easy_setopt(handle, CURLOPT_PROTOCOLS_STR, "http,https"), "CURLOPT_PROTOCOLS_STR");
+    CheckCurl(curl_easy_setopt(handle, CURLOPT_PROTOCOLS_STR, "http,https"),
+              "CURLOPT_PROTOCOLS_STR");
     CheckCurl(curl_easy_setopt(handle, CURLOPT_REDIR_PROTOCOLS_STR, "http,https"),
               "CURLOPT_REDIR_PROTOCOLS_STR");
     CheckCurl(curl_easy_setopt(handle, CURLOPT_PROXY, ""), "CURLOPT_PROXY");

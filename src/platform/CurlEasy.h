@@ -6,7 +6,6 @@
 #include "platform/FetchLimits.h"
 
 #include <curl/curl.h>
-
 #include <string>
 
 namespace lumbrant {

@@ -3,7 +3,6 @@
 #include "platform/CurlEasy.h"
 
 #include <curl/curl.h>
-
 #include <stdexcept>
 
 namespace lumbrant {
@@ -36,11 +35,13 @@ HttpClient::HttpClient(FetchLimits limits) : handle_(curl_easy_init()), limits_(
     headers_ = curl_slist_append(headers_, "Accept: text/html, text/xml,*/*,*");
     ApplyCommonOptions(handle_, limits_);
     CheckCurl(curl_easy_setopt(handle_, CURLOPT_HTTPHEADER, headers_), "CURLOPT_HTTPHEADER");
-    CheckCurl(curl_easy_setopt(handle_, CURLOPT_USERAGENT, "Mozilla/3.0 (compatible; Indy Library)"),
-              "CURLOPT_USERAGENT");
+    CheckCurl(
+        curl_easy_setopt(handle_, CURLOPT_USERAGENT, "Mozilla/3.0 (compatible; Indy Library)"),
+        "CURLOPT_USERAGENT");
     CheckCurl(curl_easy_setopt(handle_, CURLOPT_COOKIEFILE, ""), "CURLOPT_COOKIEFILE");
     CheckCurl(curl_easy_setopt(handle_, CURLOPT_FOLLOWLOCATION, 0L), "CURLOPT_FOLLOWLOCATION");
-    CheckCurl(curl_easy_setopt(handle_, CURLOPT_WRITEFUNCTION, AppendBody), "CURLOPT_WRITEFUNCTION");
+    CheckCurl(curl_easy_setopt(handle_, CURLOPT_WRITEFUNCTION, AppendBody),
+              "CURLOPT_WRITEFUNCTION");
 }
 
 HttpClient::~HttpClient() {
@@ -63,7 +64,8 @@ std::string HttpClient::Get(const std::string& url) {
     }
     CheckCurl(result, "GET");
     long status = 0;
-    CheckCurl(curl_easy_getinfo(handle_, CURLINFO_RESPONSE_CODE, &status), "CURLINFO_RESPONSE_CODE");
+    CheckCurl(curl_easy_getinfo(handle_, CURLINFO_RESPONSE_CODE, &status),
+              "CURLINFO_RESPONSE_CODE");
     if (status < 200 || status > 299) {
         throw std::runtime_error("HTTP/1.1 " + std::to_string(status));
     }

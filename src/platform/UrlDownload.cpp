@@ -2,9 +2,8 @@
 
 #include "platform/CurlEasy.h"
 
-#include <curl/curl.h>
-
 #include <cstdio>
+#include <curl/curl.h>
 #include <exception>
 #include <memory>
 
@@ -36,7 +35,8 @@ bool Perform(const std::string& url, Sink& sink, const FetchLimits& limits) {
     try {
         ApplyCommonOptions(handle.get(), limits);
         CheckCurl(curl_easy_setopt(handle.get(), CURLOPT_URL, url.c_str()), "CURLOPT_URL");
-        CheckCurl(curl_easy_setopt(handle.get(), CURLOPT_FOLLOWLOCATION, 1L), "CURLOPT_FOLLOWLOCATION");
+        CheckCurl(curl_easy_setopt(handle.get(), CURLOPT_FOLLOWLOCATION, 1L),
+                  "CURLOPT_FOLLOWLOCATION");
         CheckCurl(curl_easy_setopt(handle.get(), CURLOPT_MAXREDIRS, 10L), "CURLOPT_MAXREDIRS");
         CheckCurl(curl_easy_setopt(handle.get(), CURLOPT_FAILONERROR, 1L), "CURLOPT_FAILONERROR");
         CheckCurl(curl_easy_setopt(handle.get(), CURLOPT_USERAGENT,

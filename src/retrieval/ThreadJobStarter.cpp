@@ -26,7 +26,8 @@ std::shared_ptr<JobHandle> ThreadJobStarter::StartFrontPageJob(const std::string
 }
 
 void ThreadJobStarter::StartArticleJob(int slot, const std::string& url,
-                                       const std::string& categoryCode, const std::string& storyId) {
+                                       const std::string& categoryCode,
+                                       const std::string& storyId) {
     if (slot < 1 || slot > kSlotCount) {
         throw std::out_of_range("article slot " + std::to_string(slot));
     }

@@ -37,8 +37,7 @@ std::string From(std::string_view s, Index start) {
     return Copy(s, start, static_cast<Index>(s.size()) + 1);
 }
 
-std::string ReplaceAll(std::string_view s, std::string_view pattern,
-                       std::string_view replacement) {
+std::string ReplaceAll(std::string_view s, std::string_view pattern, std::string_view replacement) {
     if (pattern.empty()) {
         return std::string(s);
     }
@@ -63,7 +62,8 @@ std::string ReplaceAllRepeated(std::string s, std::string_view pattern,
         return s;
     }
     if (replacement.size() >= pattern.size()) {
-        throw std::invalid_argument("ReplaceAllRepeated needs a replacement shorter than its pattern");
+        throw std::invalid_argument(
+            "ReplaceAllRepeated needs a replacement shorter than its pattern");
     }
     while (s.find(pattern) != std::string::npos) {
         s = ReplaceAll(s, pattern, replacement);

@@ -29,7 +29,8 @@ void WriteFileAtomic(const std::string& path, const std::string& content) {
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
         if (!out) {
-            throw std::runtime_error("Cannot create file \"" + path + "\". " + std::strerror(errno));
+            throw std::runtime_error("Cannot create file \"" + path + "\". " +
+                                     std::strerror(errno));
         }
         out.write(content.data(), static_cast<std::streamsize>(content.size()));
         out.flush();

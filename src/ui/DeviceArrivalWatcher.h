@@ -4,7 +4,6 @@
 // mount table counts as an arrival; the table is read twice a second.
 
 #include <QObject>
-
 #include <memory>
 #include <string>
 

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QMessageBox>
-
 #include <deque>
 
 namespace lumbrant {
@@ -47,7 +46,8 @@ BoxAnswer MessageBoxes::Question(QWidget* parent, const QString& text) {
     if (Preanswered(text, answer)) {
         return answer;
     }
-    QMessageBox box(QMessageBox::Information, Title(), text, QMessageBox::Yes | QMessageBox::No, parent);
+    QMessageBox box(QMessageBox::Information, Title(), text, QMessageBox::Yes | QMessageBox::No,
+                    parent);
     box.setEscapeButton(QMessageBox::NoButton);
     switch (box.exec()) {
     case QMessageBox::Yes:

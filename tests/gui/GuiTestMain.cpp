@@ -2,11 +2,9 @@
 // object exists so that test discovery works without a display too.
 
 #include <QApplication>
-
+#include <cstdlib>
 #include <curl/curl.h>
 #include <gtest/gtest.h>
-
-#include <cstdlib>
 
 int main(int argc, char** argv) {
     ::setenv("QT_QPA_PLATFORM", "offscreen", 1);

@@ -3,16 +3,13 @@
 #include "ui/MessageBoxes.h"
 
 #include <QApplication>
-
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
-
-#include <gtest/gtest.h>
-
 #include <chrono>
+#include <gtest/gtest.h>
 #include <thread>
 
 namespace lumbrant {
@@ -59,7 +56,10 @@ TEST_F(FormMainTest, EveryControlStandsAtItsPlaceWithItsText) {
         {"XP_ButtonSmall2", {368, 74, 18, 18}, nullptr, "http://www.lumbrant.example/"},
         {"Panel2", {16, 48, 369, 105}, nullptr, nullptr},
         {"Label3", {}, "Knowledge Base", nullptr},
-        {"Label4", {51, 41, 0, 0}, "How to Transfer songs and videos from iPod to computer?", nullptr},
+        {"Label4",
+         {51, 41, 0, 0},
+         "How to Transfer songs and videos from iPod to computer?",
+         nullptr},
         {"Label5", {51, 65, 0, 0}, "How to Transfer photos from iPod to computer?", nullptr},
         {"Panel3", {16, 160, 369, 73}, nullptr, nullptr},
         {"Label1", {43, 15, 0, 0}, "iPod", nullptr},
@@ -105,7 +105,8 @@ TEST_F(FormMainTest, TheStatusLineCutsTextsLongerThan46Characters) {
 }
 
 TEST(FormMainCentring, QuotientsAreRoundedTowardZero) {
-    EXPECT_EQ(TFormMain::CentredPosition(QRect(0, 0, 1024, 768), QSize(402, 301)), QPoint(311, 233));
+    EXPECT_EQ(TFormMain::CentredPosition(QRect(0, 0, 1024, 768), QSize(402, 301)),
+              QPoint(311, 233));
     EXPECT_EQ(TFormMain::CentredPosition(QRect(0, 0, 300, 200), QSize(402, 301)), QPoint(-51, -50));
 }
 

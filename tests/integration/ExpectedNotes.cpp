@@ -4,8 +4,8 @@
 #include "frontpage/FrontPageParser.h"
 #include "frontpage/StoryQueue.h"
 #include "notes/NoteWriter.h"
-#include "support/TempFolder.h"
 #include "platform/Paths.h"
+#include "support/TempFolder.h"
 
 #include <algorithm>
 #include <regex>

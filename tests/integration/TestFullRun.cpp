@@ -6,11 +6,9 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
-
-#include <gtest/gtest.h>
-
 #include <chrono>
 #include <functional>
+#include <gtest/gtest.h>
 #include <thread>
 
 namespace lumbrant {
@@ -118,8 +116,10 @@ TEST_F(FullRunTest, FailingRedirectedAndStalledPagesDoNotHoldTheRunWithoutAPlaye
 
     EXPECT_EQ(written.StoryNotes.count(stories[0].Url), 0u);
     EXPECT_EQ(written.StoryNotes.count(stories[5].Url), 0u);
-    EXPECT_EQ(written.StoryNotes.count(stories[1].Url), 1u) << "the redirect is followed by the fallback";
-    EXPECT_EQ(written.StoryNotes.count(stories[2].Url), 0u) << "a stall fails both attempts in time";
+    EXPECT_EQ(written.StoryNotes.count(stories[1].Url), 1u)
+        << "the redirect is followed by the fallback";
+    EXPECT_EQ(written.StoryNotes.count(stories[2].Url), 0u)
+        << "a stall fails both attempts in time";
     EXPECT_EQ(written.StoryNotes.count(stories[3].Url), 1u);
 }
 

@@ -16,9 +16,9 @@ inline std::string SectionMarker(std::size_t section) {
 
 inline std::string Item(const std::string& link, const std::string& headline,
                         const std::string& snippet, const std::string& age = "3 hours ago</nobr>") {
-    return std::string(kStoryItemMarker) + "<tr><td><a href=" + link + " class=y>" + "<b>" + headline +
-           "</b></a><br><font size=-1 color=#6f6f6f><nobr>Daily Post - " + age + "</font><br>" +
-           "<font size=-1>" + snippet + "</font></td></tr></table>";
+    return std::string(kStoryItemMarker) + "<tr><td><a href=" + link + " class=y>" + "<b>" +
+           headline + "</b></a><br><font size=-1 color=#6f6f6f><nobr>Daily Post - " + age +
+           "</font><br>" + "<font size=-1>" + snippet + "</font></td></tr></table>";
 }
 
 // A page whose section k (0-based) holds items[k].

@@ -14,7 +14,8 @@ namespace lumbrant::testing {
 class TempFolder {
 public:
     explicit TempFolder(const std::string& prefix = "lumbrant") {
-        std::string pattern = (std::filesystem::temp_directory_path() / (prefix + "-XXXXXX")).string();
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / (prefix + "-XXXXXX")).string();
         if (::mkdtemp(pattern.data()) == nullptr) {
             throw std::runtime_error("mkdtemp failed");
         }

@@ -65,9 +65,10 @@ protected:
     ArticleHandler handler;
 };
 
-const std::string kPage = "<html><head><title>x</title></head><body class=a><p>Heavy rain fell on the "
-                          "city all day.</p><table><tr><td>a longer block of text than the "
-                          "article itself, in a table cell<td>z";
+const std::string kPage =
+    "<html><head><title>x</title></head><body class=a><p>Heavy rain fell on the "
+    "city all day.</p><table><tr><td>a longer block of text than the "
+    "article itself, in a table cell<td>z";
 
 TEST_F(ArticleHandlerTest, AFailedDownloadIsLoggedOnlyOnSlotThreeAndEverySlotRestarts) {
     for (int slot = 1; slot <= 4; ++slot) {
@@ -93,8 +94,8 @@ TEST_F(ArticleHandlerTest, AListedSiteGetsTheLongestBlockAddedAndLogsSpecial) {
     Arrive(1, kPage);
     EXPECT_EQ(Log(), std::vector<std::string>{"Special"});
     ASSERT_EQ(notes.size(), 1u);
-    EXPECT_EQ(notes[0].Text, "Rain fell on the city all day. " +
-                                 LongestBlock(kPage.substr(kPage.find("<body"))));
+    EXPECT_EQ(notes[0].Text,
+              "Rain fell on the city all day. " + LongestBlock(kPage.substr(kPage.find("<body"))));
     EXPECT_NE(notes[0].Text.find("a longer block"), std::string::npos);
 }
 
@@ -119,8 +120,8 @@ TEST_F(ArticleHandlerTest, ErrorsAreLoggedAndTheSlotRestartsOnce) {
     Arrive(3, kPage, "TO", "one");
     noteFails = true;
     Arrive(3, kPage);
-    EXPECT_EQ(Log(), (std::vector<std::string>{"!!! 'one' is not a valid integer value", "Right 1/2",
-                                               "!!! disk full"}));
+    EXPECT_EQ(Log(), (std::vector<std::string>{"!!! 'one' is not a valid integer value",
+                                               "Right 1/2", "!!! disk full"}));
     EXPECT_EQ(restarts, (std::vector<int>{3, 3}));
 }
 

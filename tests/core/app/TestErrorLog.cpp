@@ -19,8 +19,9 @@ TEST(ErrorLog, KeysRestartAtZeroOverAnOlderFileAndHigherOldKeysStay) {
     TLogClass::WriteLog(counter, folder.Path().string(), "Not get ");
     TLogClass::WriteLog(counter, folder.Path().string(), "Right 1/4");
     EXPECT_EQ(counter, 3);
-    EXPECT_EQ(ReadFile(folder.Path() / "Rovad.txt"),
-              "[Access Log]\r\n0=FormShow:boom\r\n1=Not get \r\n2=Right 1/4\r\n3=old3\r\n4=old4\r\n");
+    EXPECT_EQ(
+        ReadFile(folder.Path() / "Rovad.txt"),
+        "[Access Log]\r\n0=FormShow:boom\r\n1=Not get \r\n2=Right 1/4\r\n3=old3\r\n4=old4\r\n");
 }
 
 TEST(ErrorLog, AnUnwritableLogIsSilentAndKeepsTheCounter) {

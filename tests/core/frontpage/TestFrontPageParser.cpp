@@ -1,5 +1,4 @@
 #include "support/FrontPageBuilder.h"
-
 #include "text/ByteText.h"
 
 #include <gtest/gtest.h>
@@ -101,16 +100,18 @@ TEST(FrontPageParser, FieldsFollowTheTagRules) {
     };
     const std::string m(kStoryItemMarker);
     const std::vector<Case> cases = {
-        {m + "<a href=http://a.example/x>" + "<b>H</b> 2 hours ago</nobr><font size=-1>S</font>", "",
-         "H", "S"},
-        {m + "<a href=\"http://a.example/q\" id=7><b>H</b> 1 hour ago</nobr> <font size=-1>S1</font>",
+        {m + "<a href=http://a.example/x>" + "<b>H</b> 2 hours ago</nobr><font size=-1>S</font>",
+         "", "H", "S"},
+        {m + "<a href=\"http://a.example/q\" id=7><b>H</b> 1 hour ago</nobr> <font "
+             "size=-1>S1</font>",
          "http://a.example/q", "H", "S1"},
-        {m + "<a href=http://a.example/m x><b>Tom &amp; Jerry\r\nagain\nnow</b><font size=-1>early</font>"
+        {m + "<a href=http://a.example/m x><b>Tom &amp; Jerry\r\nagain\nnow</b><font "
+             "size=-1>early</font>"
              " 5 minutes ago</nobr><font size=-1>late</font>",
          "http://a.example/m", "Tom &amp; Jerryagainnow", "late"},
         {m + "no tags at all", "", "", ""},
-        {m + "<a href=http://a.example/c x><b>T</b>xx hours ago</nobr><font size=-1>a\r\rb", "http://a.example/c",
-         "T", ""},
+        {m + "<a href=http://a.example/c x><b>T</b>xx hours ago</nobr><font size=-1>a\r\rb",
+         "http://a.example/c", "T", ""},
     };
     for (const auto& c : cases) {
         Lists lists;

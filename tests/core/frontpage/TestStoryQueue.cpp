@@ -1,5 +1,5 @@
-#include "support/FrontPageBuilder.h"
 #include "frontpage/StoryQueue.h"
+#include "support/FrontPageBuilder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,9 @@
 #include "retrieval/HandOverPort.h"
 
-#include <gtest/gtest.h>
-
 #include <chrono>
 #include <deque>
 #include <future>
+#include <gtest/gtest.h>
 #include <thread>
 
 namespace lumbrant {
@@ -50,7 +49,9 @@ TEST(HandOverPort, TheSenderWaitsUntilTheMessageWasHandled) {
     std::vector<unsigned> handled;
     auto port = HandOverPort::Create([&](auto task) { ui.Post(std::move(task)); },
                                      [&](const JobMessage& m) { handled.push_back(m.Message); });
-    auto sent = std::async(std::launch::async, [&] { port->SendBlocking({1042, 0, "page", "TO", "1"}); });
+    auto sent = std::async(std::launch::async, [&] {
+        port->SendBlocking({1042, 0, "page", "TO", "1"});
+    });
     ui.WaitForTask();
     EXPECT_EQ(sent.wait_for(std::chrono::milliseconds(50)), std::future_status::timeout);
     EXPECT_TRUE(ui.RunOne());

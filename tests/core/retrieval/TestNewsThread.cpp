@@ -3,12 +3,11 @@
 #include "retrieval/NewsThread.h"
 #include "text/FileIo.h"
 
-#include <gtest/gtest.h>
-#include <httplib.h>
-
 #include <chrono>
 #include <condition_variable>
 #include <filesystem>
+#include <gtest/gtest.h>
+#include <httplib.h>
 #include <mutex>
 #include <thread>
 
@@ -43,7 +42,8 @@ class NewsThreadTest : public ::testing::Test {
 protected:
     void SetUp() override {
         workDir = std::filesystem::temp_directory_path() /
-                  ("lumbrant-job-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+                  ("lumbrant-job-" +
+                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         std::filesystem::remove_all(workDir);
         std::filesystem::create_directories(workDir);
 
@@ -64,8 +64,8 @@ protected:
             res.set_content("set", "text/html");
         });
         server.Get("/echo", [](const httplib::Request& req, httplib::Response& res) {
-            res.set_content(req.get_header_value("Cookie") + "|" + req.get_header_value("Accept") + "|" +
-                                req.get_header_value("User-Agent"),
+            res.set_content(req.get_header_value("Cookie") + "|" + req.get_header_value("Accept") +
+                                "|" + req.get_header_value("User-Agent"),
                             "text/plain");
         });
         server.Get("/stall", [this](const httplib::Request&, httplib::Response& res) {
@@ -159,8 +159,9 @@ TEST_F(NewsThreadTest, ARedirectIsFetchedByTheFallbackWithCrLfLinesAndNoFileLeft
 }
 
 TEST_F(NewsThreadTest, FailuresOfBothAttemptsSendFetchFailedOnce) {
-    const std::vector<std::string> urls = {Url("/missing"), "file:///etc/passwd", "ftp://127.0.0.1/x",
-                                           "http://127.0.0.1:1/refused", Url("/stall")};
+    const std::vector<std::string> urls = {Url("/missing"), "file:///etc/passwd",
+                                           "ftp://127.0.0.1/x", "http://127.0.0.1:1/refused",
+                                           Url("/stall")};
     for (std::size_t i = 0; i < urls.size(); ++i) {
         Article(urls[i], std::make_shared<HttpClient>(limits), 1)->Start();
         const JobMessage message = messages->WaitFor(i + 1);

@@ -2,10 +2,9 @@
 #include "retrieval/RunControl.h"
 #include "text/FileIo.h"
 
-#include <gtest/gtest.h>
-
 #include <deque>
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <stdexcept>
 
 namespace lumbrant {

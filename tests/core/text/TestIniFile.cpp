@@ -1,9 +1,8 @@
 #include "text/FileIo.h"
 #include "text/IniFile.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
+#include <gtest/gtest.h>
 
 namespace fs = std::filesystem;
 
@@ -36,19 +35,22 @@ TEST_F(IniFileTest, CreatesTheFileWithTheSectionInCrLfLines) {
 }
 
 TEST_F(IniFileTest, UpdatesInPlaceAndAppendsToTheEndOfItsSectionIgnoringCase) {
-    text::WriteFileAtomic(path_, "; written by another program\n[One]\nKey=old\nOther=2\n\n[two]\nx=1\n");
+    text::WriteFileAtomic(path_,
+                          "; written by another program\n[One]\nKey=old\nOther=2\n\n[two]\nx=1\n");
     text::IniFile ini(path_);
     ini.WriteString("ONE", "key", "new");
     ini.WriteString("one", "Third", "3");
     ini.WriteString("Two", "y", "2");
     ini.WriteString("Three", "z", "");
-    EXPECT_EQ(Content(), "; written by another program\r\n[One]\r\nKey=new\r\nOther=2\r\nThird=3\r\n\r\n"
-                         "[two]\r\nx=1\r\ny=2\r\n[Three]\r\nz=\r\n");
+    EXPECT_EQ(Content(),
+              "; written by another program\r\n[One]\r\nKey=new\r\nOther=2\r\nThird=3\r\n\r\n"
+              "[two]\r\nx=1\r\ny=2\r\n[Three]\r\nz=\r\n");
 }
 
 TEST_F(IniFileTest, ReadsTheKeyNamesOfOneSection) {
-    text::WriteFileAtomic(path_, "[0]\r\na=1\r\n[1]\r\nwww.one.example=1\r\n  Two.Example = x \r\n;c=1\r\n"
-                                 "bare\r\n[2]\r\nthree=1\r\n");
+    text::WriteFileAtomic(path_,
+                          "[0]\r\na=1\r\n[1]\r\nwww.one.example=1\r\n  Two.Example = x \r\n;c=1\r\n"
+                          "bare\r\n[2]\r\nthree=1\r\n");
     text::IniFile ini(path_);
     EXPECT_EQ(ini.ReadSectionKeys("1"),
               (std::vector<std::string>{"www.one.example", "Two.Example", "bare"}));
