@@ -62,32 +62,35 @@ Page NewsPage(std::size_t size, bool sections) {
     const std::string open = sections ? "<section class=\"box\">" : "<div class=\"box\">";
     const std::string close = sections ? "</section>\n" : "</div>\n";
     auto teaser = [&](const std::string& text) {
-        return "<li><a href=\"/story/" + std::to_string(words.Below(99999)) + "\" title=\"" + text +
-               "\">" + text + "</a></li>\n";
+        return "    <li><a href=\"/story/" + std::to_string(words.Below(99999)) + "\" title=\"" +
+               text + "\">" + text + "</a></li>\n";
     };
     auto module = [&](std::size_t k) {
-        std::string m = open + (sections ? "<h4>Section " : "<h3>Section ") + std::to_string(k) +
-                        (sections ? "</h4>" : "</h3>") + "<ul>\n";
-        for (int i = 0; i < 6; ++i) {
-            m += teaser(words.Sentence(8 + words.Below(10)));
-        }
+        std::string m = "  " + open + "\n    " + (sections ? "<h4>Section " : "<h3>Section ") +
+                        std::to_string(k) + (sections ? "</h4>" : "</h3>") + "\n    <ul>\n";
         if (k % 10 == 3) {
             m += teaser(lead); // the story, as the page's own boxes tease it
         }
-        m += "</ul><!-- ad slot " + std::to_string(k) + " --><script>window.ads.push(" +
-             std::to_string(k) + ");</script><noscript><img src=\"/px.gif\"></noscript>" + close;
+        for (int i = 0; i < 6; ++i) {
+            m += teaser(words.Sentence(8 + words.Below(10)));
+        }
+        m += "    </ul>\n\n    <!-- ad slot " + std::to_string(k) +
+             " -->\n    <script>\n\twindow.ads.push(" + std::to_string(k) +
+             ");\n    </script><noscript><img src=\"/px.gif\"></noscript>\n  " + close + "\n";
         return m;
     };
-    std::string story = "<div class=\"story\"><p>" + lead + ". " + words.Sentence(25) + "</p>\n";
+    std::string story =
+        "  <div class=\"story\">\n    <p>" + lead + ". " + words.Sentence(25) + "</p>\n";
     for (int i = 0; i < 12; ++i) {
-        story += "<p>" + words.Sentence(20) + " <a href=\"/topic\">" + words.Sentence(3) +
-                 "</a> <b>" + words.Sentence(4) + "</b><br>" + words.Sentence(30) + "</p>\n";
+        story += "    <p>" + words.Sentence(20) + " <a href=\"/topic\">" + words.Sentence(3) +
+                 "</a> <b>" + words.Sentence(4) + "</b><br>\n      " + words.Sentence(30) +
+                 "</p>\n\n";
         if (i % 4 == 2) {
-            story += "<div class=\"ad\"><script>render({slot: 'mid'});</script>"
-                     "<style>.ad{margin:0}</style></div>\n";
+            story += "    <div class=\"ad\">\n\t\t<script>render({slot: 'mid'});</script>\n"
+                     "\t\t<style>.ad{margin:0}</style>\n    </div>\n";
         }
     }
-    story += "</div>\n";
+    story += "  </div>\n";
 
     std::string head = "<body class=\"news\"><header><nav><ul>";
     for (int i = 0; i < 12; ++i) {
@@ -108,8 +111,7 @@ Page NewsPage(std::size_t size, bool sections) {
     }
     Page page;
     page.Body = head + before + story + after + footer;
-    page.FromStory = page.Body.substr(page.Body.find("<p>Rivers"));
-    page.FromStory = page.FromStory.substr(3);
+    page.FromStory = page.Body.substr(page.Body.find("<p>Rivers") + 3);
     // The front page's summary starts with words the page writes otherwise,
     // so the locator needs its second strategy.
     page.Snippet = "Heavy r" + lead.substr(1);

@@ -34,6 +34,11 @@ BlockStep BlockWalker::StepFrom(std::size_t at) {
 
 std::string BlockWalker::Convert(std::size_t start) {
     std::string out;
+    // The block is never longer than the rest of the page; reserving that
+    // once spares the copies of a growing text on long blocks.
+    if (start < page_.size()) {
+        out.reserve(page_.size() - start);
+    }
     std::size_t at = start;
     while (at <= page_.size()) {
         const BlockStep step = StepFrom(at);

@@ -35,6 +35,9 @@ public:
 
     BlockStep StepFrom(std::size_t at);
 
+    // No step will start before from any more (see OccurrenceFinder::SkipTo).
+    void SkipTo(std::size_t from) { tags_.SkipTo(from); }
+
     // The block conversion of the page from start (0-based) to its end.
     std::string Convert(std::size_t start);
 

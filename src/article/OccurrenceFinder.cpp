@@ -26,6 +26,14 @@ std::size_t OccurrenceFinder::Next(std::size_t from) {
     return order_ == QueryOrder::Forward ? NextForward(from) : NextAnyOrder(from);
 }
 
+void OccurrenceFinder::SkipTo(std::size_t from) {
+    if (order_ == QueryOrder::AnyOrder && from > scanned_) {
+        found_.clear();
+        hint_ = 0;
+        scanned_ = std::min(from, text_.size());
+    }
+}
+
 std::size_t OccurrenceFinder::NextForward(std::size_t from) {
     if (!answered_ || !(lastAnswer_ == npos || lastAnswer_ >= from)) {
         lastAnswer_ = ScanFrom(from);

@@ -4,8 +4,8 @@
 // reading the text at most once in all, left to right and lazily.
 //
 // In AnyOrder mode every occurrence seen is remembered, so queries may come
-// in any order (not before origin). In Forward mode queries must not go
-// back; only the latest answer is kept.
+// in any order (not before origin, nor before the latest SkipTo). In Forward
+// mode queries must not go back; only the latest answer is kept.
 
 #include <cstddef>
 #include <string_view>
@@ -24,6 +24,11 @@ public:
 
     // 0-based start of the first occurrence at or after from, or npos.
     std::size_t Next(std::size_t from);
+
+    // Promises that no query will ask for a position before `from` any more,
+    // so that what lies between the text read so far and `from` need not be
+    // read at all.
+    void SkipTo(std::size_t from);
 
 private:
     std::size_t ScanFrom(std::size_t at) const;

@@ -24,6 +24,12 @@ TagScanner::TagScanner(std::string_view text, QueryOrder order, std::size_t orig
       commentEnds_(text, "-->", order, origin), scriptEnds_(text, "/script>", order, origin),
       styleEnds_(text, "/style>", order, origin) {}
 
+void TagScanner::SkipTo(std::size_t from) {
+    for (OccurrenceFinder* finder : {&opens_, &closes_, &commentEnds_, &scriptEnds_, &styleEnds_}) {
+        finder->SkipTo(from);
+    }
+}
+
 TagReading TagScanner::Read(std::size_t open, std::size_t close) {
     const char* tagText = text_.data() + open + 1;
     const std::size_t tagLength = close - open - 1;

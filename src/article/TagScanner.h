@@ -34,6 +34,9 @@ public:
     // must not go back.
     TagScanner(std::string_view text, QueryOrder order, std::size_t origin = 0);
 
+    // No query will ask for a position before from any more.
+    void SkipTo(std::size_t from);
+
     std::size_t NextOpen(std::size_t from) { return opens_.Next(from); }
     std::size_t NextClose(std::size_t from) { return closes_.Next(from); }
 

@@ -35,6 +35,8 @@ std::string LongestCandidate(const std::vector<text::Index>& occurrences, std::s
     }
     BlockWalker walker(bodyText, QueryOrder::AnyOrder,
                        *std::min_element(starts.begin(), starts.end()));
+    // In increasing order, no conversion looks back before the latest start.
+    const bool increasing = std::is_sorted(starts.begin(), starts.end());
     std::optional<KeyMatcher> matcher;
     if (replace && !key.empty()) {
         matcher.emplace(key);
@@ -52,6 +54,9 @@ std::string LongestCandidate(const std::vector<text::Index>& occurrences, std::s
         if (skipEndParts && ranker.Covered(starts[i])) {
             continue;
         }
+        if (increasing) {
+            walker.SkipTo(starts[i]);
+        }
         const BlockMeasure measure = ranker.MeasureFrom(starts[i]);
         const std::int64_t length = measure.Empty ? 0 : measure.Length + growth * measure.KeyCount;
         if (length > bestLength) {
@@ -59,7 +64,7 @@ std::string LongestCandidate(const std::vector<text::Index>& occurrences, std::s
             bestLength = length;
         }
     }
-    return finish(walker.Convert(starts[best]));
+    return finish(BlockWalker(bodyText, QueryOrder::Forward).Convert(starts[best]));
 }
 
 struct Strategy {

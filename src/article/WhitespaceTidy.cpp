@@ -1,6 +1,7 @@
 #include "article/WhitespaceTidy.h"
 
 #include <cstddef>
+#include <cstring>
 
 namespace lumbrant {
 
@@ -34,67 +35,86 @@ std::size_t FindDoubleBlank(std::string_view text, std::size_t from) {
     return npos;
 }
 
-void ShortenBlankRuns(std::string_view text, std::string& out) {
-    out.clear();
-    std::size_t i = 0;
-    for (std::size_t run = FindDoubleBlank(text, 0); run != npos; run = FindDoubleBlank(text, i)) {
-        out.append(text, i, run - i);
-        i = run;
-        while (i < text.size() && text[i] == ' ') {
-            ++i;
+// Every pass only ever shortens the text, so it rewrites it in place: what
+// it keeps is moved down to `kept`, which never passes the reading point.
+class InPlace {
+public:
+    explicit InPlace(std::string& text) : text_(text) {}
+    // Keeps the characters from the reading point up to `to`.
+    void KeepUpTo(std::size_t to) {
+        if (kept_ != read_) {
+            std::memmove(text_.data() + kept_, text_.data() + read_, to - read_);
         }
-        out.append(BlanksKept(i - run), ' ');
+        kept_ += to - read_;
+        read_ = to;
     }
-    out.append(text, i);
+    void Skip(std::size_t to) { read_ = to; }
+    void Put(char c, std::size_t count) {
+        std::memset(text_.data() + kept_, c, count);
+        kept_ += count;
+    }
+    std::size_t Reading() const { return read_; }
+    void Finish() {
+        KeepUpTo(text_.size());
+        text_.resize(kept_);
+    }
+
+private:
+    std::string& text_;
+    std::size_t read_ = 0;
+    std::size_t kept_ = 0;
+};
+
+void ShortenBlankRuns(std::string& text) {
+    InPlace pass(text);
+    for (std::size_t run = FindDoubleBlank(text, 0); run != npos;
+         run = FindDoubleBlank(text, pass.Reading())) {
+        pass.KeepUpTo(run);
+        std::size_t end = run;
+        while (end < text.size() && text[end] == ' ') {
+            ++end;
+        }
+        pass.Skip(end);
+        pass.Put(' ', BlanksKept(end - run));
+    }
+    pass.Finish();
 }
 
 // Replacing unit + gap + unit by unit until none is left turns every chain
 // unit (gap unit)* into one unit: a replacement keeps the characters around
-// the chain, so chains neither merge nor split. Text before the first such
-// chain of two or more is copied as it is.
-void CollapseChains(std::string_view text, std::size_t firstChain, std::string_view unit,
-                    std::string_view gap, std::string& out) {
-    out.assign(text, 0, firstChain);
-    std::size_t i = firstChain;
-    while (i < text.size()) {
-        const std::size_t at = text.find(unit, i);
-        if (at == npos) {
-            out.append(text, i);
-            break;
-        }
-        out.append(text, i, at - i);
-        out.append(unit);
-        i = at + unit.size();
-        while (text.compare(i, gap.size(), gap) == 0 &&
-               text.compare(i + gap.size(), unit.size(), unit) == 0) {
-            i += gap.size() + unit.size();
-        }
+// the chain, so chains neither merge nor split.
+void CollapseChains(std::string& text, std::string_view unit, std::string_view gap,
+                    std::string_view pair) {
+    const std::size_t first = text.find(pair);
+    if (first == npos) {
+        return;
     }
+    const std::string_view view = text;
+    InPlace pass(text);
+    for (std::size_t at = view.find(unit, first); at != npos;
+         at = view.find(unit, pass.Reading())) {
+        std::size_t end = at + unit.size();
+        pass.KeepUpTo(end);
+        while (view.compare(end, gap.size(), gap) == 0 &&
+               view.compare(end + gap.size(), unit.size(), unit) == 0) {
+            end += gap.size() + unit.size();
+        }
+        pass.Skip(end);
+    }
+    pass.Finish();
 }
 
 } // namespace
 
 std::string TidyWhitespace(std::string_view text) {
-    std::string current;
-    ShortenBlankRuns(text, current);
-    std::string spare;
-    const struct {
-        std::string_view Unit;
-        std::string_view Gap;
-        std::string_view Pair;
-    } loops[] = {{"\t", "", "\t\t"},
-                 {"\r\n", "", "\r\n\r\n"},
-                 {"\r\n", " ", "\r\n \r\n"},
-                 {"\n", "", "\n\n"},
-                 {"\n", " ", "\n \n"}};
-    for (const auto& loop : loops) {
-        const std::size_t first = current.find(loop.Pair);
-        if (first != npos) {
-            CollapseChains(current, first, loop.Unit, loop.Gap, spare);
-            current.swap(spare);
-        }
-    }
-    return current;
+    std::string tidy(text);
+    ShortenBlankRuns(tidy);
+    CollapseChains(tidy, "\t", "", "\t\t");
+    CollapseChains(tidy, "\r\n", "", "\r\n\r\n");
+    CollapseChains(tidy, "\r\n", " ", "\r\n \r\n");
+    CollapseChains(tidy, "\n", "", "\n\n");
+    CollapseChains(tidy, "\n", " ", "\n \n");
+    return tidy;
 }
 
 } // namespace lumbrant
