@@ -1,6 +1,6 @@
 #include "article/CandidateRanker.h"
 
-#include <vector>
+#include <algorithm>
 
 namespace lumbrant {
 
@@ -15,13 +15,7 @@ std::int64_t CandidateRanker::Count(std::size_t from, std::size_t to, std::size_
 }
 
 BlockMeasure CandidateRanker::MeasureFrom(std::size_t start) {
-    // Where the walk stood before each step, to remember the tails afterwards.
-    struct Frame {
-        Node At;
-        std::int64_t Length;
-        std::int64_t KeyCount;
-    };
-    std::vector<Frame> frames;
+    frames_.clear();
     BlockMeasure total;
     Node node{start, 0};
     while (true) {
@@ -32,15 +26,15 @@ BlockMeasure CandidateRanker::MeasureFrom(std::size_t start) {
             total.KeyCount += known->second.KeyCount;
             break;
         }
-        frames.push_back({node, total.Length, total.KeyCount});
+        frames_.push_back({node, total.Length, total.KeyCount});
         const BlockStep step = walker_.StepFrom(node.At);
         if (step.NoTagLeft) {
             total.Empty = true;
             break;
         }
-        if (step.SameUpTo > node.At) {
-            covered_.emplace(node.At, step.SameUpTo);
-        }
+        // The point itself counts even where no text is kept (a "<" right
+        // after a removed tag): a block from there is an end part too.
+        covered_.emplace(node.At, std::max(step.SameUpTo, node.At + 1));
         total.Length += static_cast<std::int64_t>(step.TextEnd - node.At);
         total.KeyCount += Count(node.At, step.TextEnd, node.State);
         if (!step.GoesOn) {
@@ -55,7 +49,7 @@ BlockMeasure CandidateRanker::MeasureFrom(std::size_t start) {
     if (total.Empty) {
         total = BlockMeasure{true, 0, 0};
     }
-    for (const Frame& frame : frames) {
+    for (const Frame& frame : frames_) {
         tails_.emplace(frame.At, total.Empty ? total
                                              : BlockMeasure{false, total.Length - frame.Length,
                                                             total.KeyCount - frame.KeyCount});

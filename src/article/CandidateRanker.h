@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <map>
 #include <unordered_map>
+#include <vector>
 
 namespace lumbrant {
 
@@ -32,7 +33,8 @@ public:
     BlockMeasure MeasureFrom(std::size_t start);
 
     // True when start lies where an earlier measured block kept the page's
-    // text, so that its block is a proper end part of that earlier block.
+    // text, or where it went on behind a removed tag, so that a block from
+    // start is a proper end part of that earlier block.
     bool Covered(std::size_t start) const;
 
 private:
@@ -47,6 +49,13 @@ private:
         }
     };
 
+    // Where a walk stood before a step, to remember the tails afterwards.
+    struct Frame {
+        Node At;
+        std::int64_t Length;
+        std::int64_t KeyCount;
+    };
+
     std::int64_t Count(std::size_t from, std::size_t to, std::size_t& state) const;
 
     BlockWalker& walker_;
@@ -54,6 +63,7 @@ private:
     std::unordered_map<Node, BlockMeasure, NodeHash> tails_;
     // Start to end of every stretch of page text that a measured block kept.
     std::map<std::size_t, std::size_t> covered_;
+    std::vector<Frame> frames_;
 };
 
 } // namespace lumbrant

@@ -65,7 +65,7 @@ std::size_t KeyMatcher::Feed(std::string_view chunk, std::size_t& state) const {
 }
 
 void KeyMatcher::FindRest(std::string_view hay, std::size_t from,
-                          std::vector<std::size_t>& starts) const {
+                          const std::function<void(std::size_t)>& found) const {
     std::size_t state = 0;
     for (std::size_t i = from; i < hay.size(); ++i) {
         if (state == 0) {
@@ -76,17 +76,17 @@ void KeyMatcher::FindRest(std::string_view hay, std::size_t from,
             i = static_cast<std::size_t>(static_cast<const char*>(hit) - hay.data());
         }
         if (Advance(hay[i], state)) {
-            starts.push_back(i + 1 - key_.size());
+            found(i + 1 - key_.size());
         }
     }
 }
 
-std::vector<std::size_t> KeyMatcher::FindAll(std::string_view hay) const {
-    std::vector<std::size_t> starts;
+void KeyMatcher::FindAll(std::string_view hay,
+                         const std::function<void(std::size_t)>& found) const {
     const std::size_t m = key_.size();
     if (m < kSkipFrom) {
-        FindRest(hay, 0, starts);
-        return starts;
+        FindRest(hay, 0, found);
+        return;
     }
     // Compare the key from its end at each place, then skip by the page's
     // character under the key's end. Every place before `at` has been ruled
@@ -101,17 +101,16 @@ std::vector<std::size_t> KeyMatcher::FindAll(std::string_view hay) const {
         }
         work += m - j;
         if (j == 0 && hay[at] == key_[0]) {
-            starts.push_back(at);
+            found(at);
             at += m;
             continue;
         }
         at += skip_[static_cast<unsigned char>(hay[at + m - 1])];
         if (work > 4 * (at + m)) {
-            FindRest(hay, at, starts);
-            return starts;
+            FindRest(hay, at, found);
+            return;
         }
     }
-    return starts;
 }
 
 } // namespace lumbrant

@@ -8,6 +8,7 @@
 // and falls back to the failure table where skipping stops paying.
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,8 +22,8 @@ public:
 
     std::size_t KeyLength() const { return key_.size(); }
 
-    // 0-based starts of the key's occurrences in hay, in order.
-    std::vector<std::size_t> FindAll(std::string_view hay) const;
+    // Calls found with the 0-based start of each occurrence in hay, in order.
+    void FindAll(std::string_view hay, const std::function<void(std::size_t)>& found) const;
 
     // Goes on with a search that has matched `state` characters of the key so
     // far; returns how many occurrences end in chunk.
@@ -31,8 +32,9 @@ public:
 private:
     // Advances state by one character; true when that completes a match.
     bool Advance(char c, std::size_t& state) const;
-    // Failure-table search of hay from `from` on, appending to starts.
-    void FindRest(std::string_view hay, std::size_t from, std::vector<std::size_t>& starts) const;
+    // Failure-table search of hay from `from` on.
+    void FindRest(std::string_view hay, std::size_t from,
+                  const std::function<void(std::size_t)>& found) const;
 
     std::string key_;
     std::vector<std::size_t> fallback_;

@@ -124,11 +124,10 @@ void FindOccurrences(std::string_view key, std::string_view bodyText,
     if (key.empty()) {
         return;
     }
-    const std::vector<std::size_t> starts = KeyMatcher(key).FindAll(bodyText);
-    if (starts.size() < 2) {
-        for (std::size_t start : starts) {
-            occurrences.push_back(static_cast<text::Index>(start) + 1);
-        }
+    KeyMatcher(key).FindAll(bodyText, [&](std::size_t start) {
+        occurrences.push_back(static_cast<text::Index>(start) + 1);
+    });
+    if (occurrences.size() < 2) {
         return;
     }
     OccurrenceFinder opens(bodyText, "<", QueryOrder::Forward);
@@ -137,11 +136,14 @@ void FindOccurrences(std::string_view key, std::string_view bodyText,
     auto oneBased = [](std::size_t at) {
         return at == OccurrenceFinder::npos ? text::Index{0} : static_cast<text::Index>(at) + 1;
     };
-    for (std::size_t start : starts) {
+    std::size_t kept = 0;
+    for (text::Index position : occurrences) {
+        const auto start = static_cast<std::size_t>(position - 1);
         if (oneBased(opens.Next(start)) <= oneBased(closes.Next(start))) {
-            occurrences.push_back(static_cast<text::Index>(start) + 1);
+            occurrences[kept++] = position;
         }
     }
+    occurrences.resize(kept);
 }
 
 std::string ExtractBlock(const std::vector<text::Index>& occurrences, std::string_view bodyText) {

@@ -224,9 +224,8 @@ TEST(ArticleDifferential, KeySearchFindsWhatTheLiteralSearchFinds) {
         std::vector<text::Index> literal;
         oracle::FindOccurrences(key, hay, literal);
         std::vector<text::Index> fast;
-        for (std::size_t start : lumbrant::KeyMatcher(key).FindAll(hay)) {
-            fast.push_back(static_cast<text::Index>(start) + 1);
-        }
+        lumbrant::KeyMatcher(key).FindAll(
+            hay, [&](std::size_t start) { fast.push_back(static_cast<text::Index>(start) + 1); });
         ASSERT_EQ(fast, literal) << "hay \"" << hay << "\" key \"" << key << "\"";
     }
 }
