@@ -1,7 +1,7 @@
 #pragma once
 
-// A private X server (Xvfb) for one test, on a display number that the
-// server picks itself among the free ones.
+// A private X server (Xvfb) for one test, on a free display number, checked
+// to accept clients before it is handed out.
 
 #include "e2e/ChildProcess.h"
 
@@ -12,8 +12,9 @@ namespace lumbrant::e2e {
 
 class XServer {
 public:
-    // Starts the server and waits until it accepts clients; throws
-    // std::runtime_error when it does not. Its messages go to logFile.
+    // Starts the server and waits until it accepts clients, trying a few
+    // display numbers; throws std::runtime_error when none works. Its
+    // messages go to logFile.
     explicit XServer(const std::string& logFile);
 
     const std::string& Display() const { return display_; } // ":N"

@@ -17,3 +17,10 @@ target_compile_definitions(test_e2e PRIVATE LUMBRANT_EXE="$<TARGET_FILE:Lumbrant
 target_link_libraries(test_e2e PRIVATE lumbrant_core newsdesk_lib GTest::gtest)
 add_dependencies(test_e2e Lumbrant)
 gtest_discover_tests(test_e2e DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 180 LABELS e2e)
+
+# cmake --install lays out a program folder the launcher can start.
+add_test(NAME install_layout
+         COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${PROJECT_BINARY_DIR}
+                 -DPREFIX=${CMAKE_CURRENT_BINARY_DIR}/install-check/prefix
+                 -P ${CMAKE_CURRENT_LIST_DIR}/CheckInstall.cmake)
+set_tests_properties(install_layout PROPERTIES TIMEOUT 120 LABELS e2e)
