@@ -5,15 +5,41 @@
 #include "article/WhitespaceTidy.h"
 
 #include <algorithm>
+#include <compare>
+#include <cstdint>
 
 namespace lumbrant {
 
 namespace {
 
-constexpr auto kSortedRemovableTags = [] {
-    auto sorted = RemovableTags;
-    std::sort(sorted.begin(), sorted.end());
-    return sorted;
+// A name of up to 16 characters as two numbers, so that the table is
+// searched by comparing numbers rather than texts.
+struct PackedName {
+    std::uint64_t High = 0;
+    std::uint64_t Low = 0;
+    constexpr auto operator<=>(const PackedName&) const = default;
+};
+
+constexpr PackedName Pack(std::string_view name) {
+    PackedName packed;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const auto byte = static_cast<std::uint64_t>(static_cast<unsigned char>(name[i]));
+        if (i < 8) {
+            packed.High |= byte << (56 - 8 * i);
+        } else {
+            packed.Low |= byte << (56 - 8 * (i - 8));
+        }
+    }
+    return packed;
+}
+
+constexpr auto kPackedRemovableTags = [] {
+    std::array<PackedName, RemovableTags.size()> packed{};
+    for (std::size_t i = 0; i < RemovableTags.size(); ++i) {
+        packed[i] = Pack(RemovableTags[i]);
+    }
+    std::sort(packed.begin(), packed.end());
+    return packed;
 }();
 
 // The longest-block scan refuses a tag whose "<" or ">" lies further ahead.
@@ -22,7 +48,11 @@ constexpr std::size_t kTagReach = 50000;
 } // namespace
 
 bool IsRemovableTag(std::string_view name) {
-    return std::binary_search(kSortedRemovableTags.begin(), kSortedRemovableTags.end(), name);
+    // No name holds a NUL, which packing could not tell from the padding.
+    if (name.empty() || name.size() > 16 || name.find('\0') != std::string_view::npos) {
+        return false;
+    }
+    return std::binary_search(kPackedRemovableTags.begin(), kPackedRemovableTags.end(), Pack(name));
 }
 
 std::string ConvertBlock(std::string_view html) {

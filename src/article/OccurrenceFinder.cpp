@@ -19,7 +19,12 @@ std::size_t OccurrenceFinder::ScanFrom(std::size_t at) const {
                    ? npos
                    : static_cast<std::size_t>(static_cast<const char*>(hit) - text_.data());
     }
-    return text_.find(pattern_, at);
+    if (!searcher_) {
+        searcher_.emplace(pattern_.begin(), pattern_.end());
+    }
+    const auto hit =
+        std::search(text_.begin() + static_cast<std::ptrdiff_t>(at), text_.end(), *searcher_);
+    return hit == text_.end() ? npos : static_cast<std::size_t>(hit - text_.begin());
 }
 
 std::size_t OccurrenceFinder::Next(std::size_t from) {

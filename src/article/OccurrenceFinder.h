@@ -8,6 +8,8 @@
 // mode queries must not go back; only the latest answer is kept.
 
 #include <cstddef>
+#include <functional>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -37,6 +39,10 @@ private:
 
     std::string_view text_;
     std::string_view pattern_;
+    // Multi-character patterns skip ahead by their last character; the
+    // table for that is made at the first search.
+    using Searcher = std::boyer_moore_horspool_searcher<std::string_view::const_iterator>;
+    mutable std::optional<Searcher> searcher_;
     QueryOrder order_;
     // AnyOrder: every occurrence that starts before scanned_, in order.
     std::vector<std::size_t> found_;

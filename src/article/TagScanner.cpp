@@ -54,13 +54,14 @@ TagReading TagScanner::Read(std::size_t open, std::size_t close) {
             reading.End = hit + closingLength - 1;
         }
     };
-    if (lower.starts_with("!--")) {
+    const char first = nameLength > 0 ? name[0] : '\0';
+    if (first == '!' && lower.starts_with("!--")) {
         reading.Removable = true;
         reachTo(commentEnds_, 3);
-    } else if (lower.starts_with("script")) {
+    } else if (first == 's' && lower.starts_with("script")) {
         reading.Removable = lower == "script";
         reachTo(scriptEnds_, 8);
-    } else if (lower.starts_with("style")) {
+    } else if (first == 's' && lower.starts_with("style")) {
         reading.Removable = lower == "style";
         reachTo(styleEnds_, 7);
     } else {

@@ -56,6 +56,11 @@ TEST(ConvertBlock, RemovesRemovableTagsAndCutsAtTheFirstOther) {
     }
 }
 
+TEST(ConvertBlock, ANameWithANulByteIsNotTheNameWithout) {
+    EXPECT_EQ(ConvertBlock(std::string("a<b\0>x<td>", 11)), "a");
+    EXPECT_EQ(ConvertBlock(std::string("a<b>x\0<td>", 11)), std::string("a x\0", 4));
+}
+
 TEST(LongestBlock, ReturnsTheLongestPieceBetweenOtherTags) {
     const Case cases[] = {
         {"<body><p>short</p><table>a much longer piece of text<td>x",
