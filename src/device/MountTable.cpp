@@ -1,5 +1,7 @@
 #include "device/MountTable.h"
 
+#include "text/ByteText.h"
+
 #include <algorithm>
 #include <iterator>
 
@@ -36,19 +38,6 @@ std::vector<std::string_view> SplitOnBlanks(std::string_view line) {
 
 bool IsOctalDigit(char c) {
     return c >= '0' && c <= '7';
-}
-
-int HexValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
 }
 
 } // namespace
@@ -117,8 +106,9 @@ std::string DecodeLabelName(std::string_view name) {
     out.reserve(name.size());
     for (std::size_t i = 0; i < name.size(); ++i) {
         if (name[i] == '\\' && name.size() - i >= 4 && name[i + 1] == 'x' &&
-            HexValue(name[i + 2]) >= 0 && HexValue(name[i + 3]) >= 0) {
-            out += static_cast<char>(HexValue(name[i + 2]) * 16 + HexValue(name[i + 3]));
+            text::HexDigitValue(name[i + 2]) >= 0 && text::HexDigitValue(name[i + 3]) >= 0) {
+            out += static_cast<char>(text::HexDigitValue(name[i + 2]) * 16 +
+                                     text::HexDigitValue(name[i + 3]));
             i += 3;
         } else {
             out += name[i];

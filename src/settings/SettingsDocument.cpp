@@ -50,19 +50,6 @@ std::optional<NameAndValue> SplitLine(std::string_view line) {
     return NameAndValue{name, Trim(trimmed.substr(equals + 1))};
 }
 
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
-
 std::optional<std::int32_t> ParseDword(std::string_view value) {
     if (value.size() < kDwordPrefix.size() ||
         !text::EqualsIgnoreCase(value.substr(0, kDwordPrefix.size()), kDwordPrefix)) {
@@ -74,7 +61,7 @@ std::optional<std::int32_t> ParseDword(std::string_view value) {
     }
     std::uint32_t bits = 0;
     for (const char c : digits) {
-        const int digit = HexDigit(c);
+        const int digit = text::HexDigitValue(c);
         if (digit < 0) {
             return std::nullopt;
         }

@@ -106,6 +106,19 @@ std::string AsciiLower(std::string_view s) {
     return out;
 }
 
+int HexDigitValue(char c) {
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    return -1;
+}
+
 bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && AsciiLower(a) == AsciiLower(b);
 }

@@ -42,6 +42,9 @@ std::string NormalizeLines(std::string_view s);
 // ASCII-only lower case (A to Z); other bytes are kept.
 std::string AsciiLower(std::string_view s);
 
+// The value 0 to 15 of a hexadecimal digit, or -1 for any other character.
+int HexDigitValue(char c);
+
 // True when a and b are equal, ignoring the case of ASCII letters.
 bool EqualsIgnoreCase(std::string_view a, std::string_view b);
 

@@ -40,6 +40,15 @@ inline void WriteFile(const std::filesystem::path& path, const std::string& cont
     std::ofstream(path, std::ios::binary) << content;
 }
 
+// The file's bytes, or "<missing>" when it cannot be read.
+inline std::string FileContent(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return "<missing>";
+    }
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
 inline std::string ReadFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

@@ -12,13 +12,8 @@
 
 namespace lumbrant {
 
+using testing::FileContent;
 using testing::TempFolder;
-
-namespace {
-std::string FileContent(const std::string& path) {
-    return text::ReadFileBytes(path).value_or("<missing>");
-}
-} // namespace
 namespace {
 
 namespace fs = std::filesystem;
