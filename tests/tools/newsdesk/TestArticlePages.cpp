@@ -1,5 +1,7 @@
 #include "HttpGet.h"
-#include "PageOracles.h"
+#include "PageReader.h"
+#include "app/ArticleHandler.h"
+#include "article/HtmlToText.h"
 #include "newsdesk/NewsDesk.h"
 
 #include <gtest/gtest.h>
@@ -26,7 +28,7 @@ std::size_t PositionInText(const std::string& text, const std::string& key) {
 // returns the length of the article's text block (0 when there is none).
 std::size_t CheckArticlePage(const newsdesk::Story& story, const std::string& page) {
     SCOPED_TRACE(story.ArticlePath);
-    const std::string body = BodyText(page);
+    const std::string body = lumbrant::BodyOf(page);
     if (story.BodyTag.empty()) {
         EXPECT_EQ(body, page);
     } else {
@@ -41,7 +43,7 @@ std::size_t CheckArticlePage(const newsdesk::Story& story, const std::string& pa
             ADD_FAILURE() << "snippet not in the text: " << snippet;
             return 0;
         }
-        const std::string block = ConvertBlock(body.substr(at));
+        const std::string block = lumbrant::ConvertBlock(std::string_view(body).substr(at));
         EXPECT_EQ(block.rfind(snippet, 0), 0u);
         return block.size();
     }
@@ -56,7 +58,8 @@ std::size_t CheckArticlePage(const newsdesk::Story& story, const std::string& pa
         const std::size_t lede = body.find("<p class=lede>");
         EXPECT_NE(lede, std::string::npos);
         EXPECT_LT(at, lede + 14 + snippet.size());
-        return ConvertBlock(body.substr(at)).size() + snippet.size() - half.size();
+        return lumbrant::ConvertBlock(std::string_view(body).substr(at)).size() + snippet.size() -
+               half.size();
     }
     case SnippetOnPage::Absent:
         for (const std::string& key : LocatorKeys(snippet)) {

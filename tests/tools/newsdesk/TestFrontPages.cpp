@@ -1,5 +1,5 @@
 #include "HttpGet.h"
-#include "PageOracles.h"
+#include "PageReader.h"
 #include "newsdesk/NewsDesk.h"
 
 #include <gtest/gtest.h>
