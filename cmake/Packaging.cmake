@@ -46,14 +46,15 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION net)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "http://www.lumbrant.example")
-# The window needs Qt's platform plugins at run time; no library links them,
-# so dpkg-shlibdeps cannot find that dependency by itself.
+# The window needs Qt's platform plugins and its one face at run time; no
+# library links them, so dpkg-shlibdeps cannot find them by itself.
+set(lumbrant_runtime_packages "qt6-qpa-plugins, fonts-liberation")
 find_program(LUMBRANT_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(LUMBRANT_DPKG_SHLIBDEPS)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-  set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "${lumbrant_runtime_packages}")
 else()
   set(CPACK_DEBIAN_PACKAGE_DEPENDS
-      "libqt6widgets6 (>= 6.2), libqt6gui6 (>= 6.2), libqt6core6 (>= 6.2), libcurl4 (>= 7.74), qt6-qpa-plugins")
+      "libqt6widgets6 (>= 6.2), libqt6gui6 (>= 6.2), libqt6core6 (>= 6.2), libcurl4 (>= 7.74), ${lumbrant_runtime_packages}")
 endif()
 include(CPack)

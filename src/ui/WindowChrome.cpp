@@ -19,11 +19,13 @@ bool IsDark(const QColor& colour) {
     return colour.lightness() < 128;
 }
 
-// The windows are laid out to the pixel for a small, narrow face; a wide
-// default face would run the link texts out of their panel.
+// The windows are laid out to the pixel, so the face is one face, named, at
+// a size in pixels: whichever face a machine would substitute (a wide one
+// runs the link texts out of their panel) or its screen resolution must not
+// move a text. The package and the bootstrap bring the face.
 QFont SkinFont(QFont font) {
-    font.setFamilies({"Tahoma", "Arial", "Liberation Sans", "Nimbus Sans", "Helvetica"});
-    font.setPointSize(8);
+    font.setFamilies({QString(kSkinFontFamily)});
+    font.setPixelSize(kSkinFontPixelSize);
     return font;
 }
 

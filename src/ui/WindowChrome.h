@@ -21,6 +21,11 @@ namespace lumbrant {
 
 class DragMover;
 
+// The one face of every window, metric-compatible with the common Windows
+// sans faces, and its size.
+inline constexpr const char* kSkinFontFamily = "Liberation Sans";
+inline constexpr int kSkinFontPixelSize = 11;
+
 // A rounded rectangle of size, its corners rounded by 25 x 25 ellipses.
 QRegion RoundedOutline(const QSize& size);
 // Cuts the window to the rounded outline of its present size.

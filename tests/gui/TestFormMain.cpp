@@ -1,9 +1,12 @@
 #include "retrieval/Messages.h"
 #include "support/FormSandbox.h"
 #include "ui/MessageBoxes.h"
+#include "ui/WindowChrome.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -92,6 +95,46 @@ TEST_F(FormMainTest, EveryControlStandsAtItsPlaceWithItsText) {
     EXPECT_EQ(country->itemText(1), "United Kingdom");
     EXPECT_EQ(country->currentIndex(), 0);
     EXPECT_EQ(form.ReminderTimer()->interval(), 900000);
+}
+
+// A text's box in window coordinates, as wide as its face draws it.
+QRect TextBox(const QWidget* window, const QWidget* control, const QString& text, bool bold) {
+    QFont font = control->font();
+    font.setBold(bold || font.bold());
+    const QFontMetrics metrics(font);
+    return QRect(control->mapTo(window, QPoint(0, 0)),
+                 QSize(metrics.horizontalAdvance(text), metrics.height()));
+}
+
+TEST_F(FormMainTest, EveryTextStaysInsideItsPlaceWithTheWindowsOwnFace) {
+    TFormMain form(sandbox.Dependencies());
+    EXPECT_EQ(QFontInfo(form.font()).family(), QString(kSkinFontFamily))
+        << "the face is missing on this machine, so another one stands in for it";
+    const QStringList others = {"XP_ButtonSmall2", "iPodSelectorCom", "SunSimpleComboBox",
+                                "ButtonCopy"};
+    for (const char* name : {"Label1", "Label2", "Label3", "Label4", "Label5"}) {
+        auto* label = form.findChild<QLabel*>(name);
+        ASSERT_NE(label, nullptr) << name;
+        const QRect box = TextBox(&form, label, label->text(), name == std::string("Label3"));
+        const QWidget* panel = label->parentWidget();
+        EXPECT_TRUE(QRect(panel->mapTo(&form, QPoint(0, 0)), panel->size()).contains(box))
+            << name << " runs out of " << panel->objectName().toStdString();
+        for (const QString& other : others) {
+            const auto* control = form.findChild<QWidget*>(other);
+            EXPECT_FALSE(box.intersects(control->geometry()))
+                << name << " runs under " << other.toStdString();
+        }
+    }
+    auto* notifier = form.findChild<QLabel*>("Notifier");
+    for (const char* status :
+         {"Ready to Getting News...", "No iPod Detected...", "Please connect your iPod",
+          "Ready to Get News", "Stoping Getting now, Please Wait...", "Get News Stoped"}) {
+        EXPECT_LE(TextBox(&form, notifier, status, true).width(), notifier->width()) << status;
+    }
+    auto* button = form.findChild<QPushButton*>("ButtonCopy");
+    for (const char* caption : {"Get News", "Stop"}) {
+        EXPECT_LE(TextBox(&form, button, caption, true).width(), button->width()) << caption;
+    }
 }
 
 TEST_F(FormMainTest, TheStatusLineCutsTextsLongerThan46Characters) {
