@@ -101,7 +101,7 @@ TEST_F(FullRunTest, FailingRedirectedAndStalledPagesDoNotHoldTheRunWithoutAPlaye
     options.StallMs = 60000;
     StartDesk(options);
     auto dependencies = sandbox.Dependencies();
-    dependencies.Limits = FetchLimits{2, 1, 32u * 1024u * 1024u};
+    dependencies.Limits = FetchLimits{2, 1, 8u * 1024u * 1024u, 10};
     TFormMain form(std::move(dependencies));
     form.show();
     form.findChild<QComboBox*>("SunSimpleComboBox")->setCurrentIndex(1);

@@ -49,7 +49,7 @@ public:
         dependencies.Settings = std::make_unique<SettingsFileLinux>(ConfigFolder());
         dependencies.Startup = std::make_unique<StartupEntryLinux>(ConfigFolder());
         dependencies.ExecutablePath = WorkDir() + "/Lumbrant";
-        dependencies.Limits = FetchLimits{5, 10, 32u * 1024u * 1024u};
+        dependencies.Limits = FetchLimits{5, 10, 8u * 1024u * 1024u, 30};
         if (watchMounts) {
             dependencies.MountInfoPath = MountInfo();
         }
