@@ -43,6 +43,17 @@ public:
     // Stores settings values before the window reads them.
     SettingsFileLinux Settings() const { return SettingsFileLinux(ConfigFolder()); }
 
+    // Settings for a first start without log entries that fetches from address.
+    void UseNewsService(const std::string& address) const {
+        auto settings = Settings();
+        settings.CreateKey();
+        settings.WriteInteger("AG", 0);
+        settings.WriteInteger("CI", 0);
+        settings.WriteInteger("HS", 0);
+        settings.WriteString("NS", address);
+        settings.CloseKey();
+    }
+
     FormDependencies Dependencies(bool watchMounts = false) const {
         FormDependencies dependencies;
         dependencies.Drives = std::make_unique<DriveTableLinux>(MountInfo(), root_ / "by-label");
