@@ -1,6 +1,7 @@
 add_executable(test_gui
   ${CMAKE_CURRENT_LIST_DIR}/GuiTestMain.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TestFormMain.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TestProgramStart.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TestWindowChrome.cpp
 )
 target_include_directories(test_gui PRIVATE ${CMAKE_CURRENT_LIST_DIR}/..)
