@@ -55,6 +55,9 @@ if(LUMBRANT_DPKG_SHLIBDEPS)
   set(CPACK_DEBIAN_PACKAGE_DEPENDS "${lumbrant_runtime_packages}")
 else()
   set(CPACK_DEBIAN_PACKAGE_DEPENDS
-      "libqt6widgets6 (>= 6.2), libqt6gui6 (>= 6.2), libqt6core6 (>= 6.2), libcurl4 (>= 7.74), ${lumbrant_runtime_packages}")
+      "libqt6widgets6 (>= 6.2), libqt6gui6 (>= 6.2), libqt6core6 (>= 6.2), ${lumbrant_runtime_packages}")
 endif()
+# The program sets libcurl's protocol lists, which came with 7.85; an older
+# libcurl cannot make its HTTP clients. Its library symbols do not tell.
+string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", libcurl4 (>= 7.85)")
 include(CPack)

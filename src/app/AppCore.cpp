@@ -59,6 +59,7 @@ void AppCore::SunSimpleComboBoxCloseUp(int chosenIndex) {
 
 void AppCore::Deliver(const JobMessage& message) {
     if (message.Message == WM_FRONT_PAGE_DONE) {
+        run_.FrontPageDelivered();
         if (message.WParam != FETCH_FAILED) {
             state_.FrontPageText = message.PageText;
         }

@@ -202,6 +202,9 @@ void TFormMain::showEvent(QShowEvent* event) {
 }
 
 void TFormMain::closeEvent(QCloseEvent* event) {
+    // Once the window goes, nothing a job hands over is handled any more: no
+    // note after the transfer, no new download, no box.
+    port_->Close();
     core_->FormClose();
     event->accept();
 }

@@ -1,8 +1,9 @@
 #pragma once
 
 // Shared set-up of libcurl handles: only http and https, bounded time-outs,
-// no proxy, no signals.
+// no proxy, no signals, no credentials.
 
+#include "platform/CurlOwned.h"
 #include "platform/FetchLimits.h"
 
 #include <curl/curl.h>
@@ -10,8 +11,11 @@
 
 namespace lumbrant {
 
-// True when the address's scheme is http or https (letter case ignored).
-bool IsWebAddress(const std::string& url);
+// True when the address may be fetched: its scheme is http or https (letter
+// case ignored) and it names neither a user nor a password, so that no page
+// can make the program log in anywhere. An address libcurl cannot read is
+// not fetched either.
+bool MayFetch(const std::string& url);
 
 // Applies the options every handle of the program carries. Throws
 // std::runtime_error when libcurl refuses one.

@@ -10,7 +10,10 @@ struct FetchLimits {
     long ConnectTimeoutSeconds = 15;
     // A transfer slower than 1 byte per second for this long fails.
     long StallSeconds = 30;
-    std::size_t MaxBodyBytes = 32u * 1024u * 1024u;
+    // News pages are far smaller; anything larger is not a page worth reading.
+    std::size_t MaxBodyBytes = 8u * 1024u * 1024u;
+    // Each attempt ends by then, however steadily its server trickles.
+    long DeadlineSeconds = 120;
 };
 
 } // namespace lumbrant

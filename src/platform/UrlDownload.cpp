@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <curl/curl.h>
 #include <exception>
-#include <memory>
 
 namespace lumbrant {
 
@@ -28,7 +27,7 @@ std::size_t WriteToFile(char* data, std::size_t size, std::size_t count, void* t
 }
 
 bool Perform(const std::string& url, Sink& sink, const FetchLimits& limits) {
-    std::unique_ptr<CURL, decltype(&curl_easy_cleanup)> handle(curl_easy_init(), curl_easy_cleanup);
+    const CurlHandle handle(curl_easy_init());
     if (!handle) {
         return false;
     }
@@ -54,7 +53,7 @@ bool Perform(const std::string& url, Sink& sink, const FetchLimits& limits) {
 } // namespace
 
 bool DownloadUrlToFile(const std::string& url, const std::string& path, const FetchLimits& limits) {
-    if (!IsWebAddress(url)) {
+    if (!MayFetch(url)) {
         return false;
     }
     Sink sink;

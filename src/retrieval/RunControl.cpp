@@ -58,9 +58,17 @@ void RunControl::StopPress() {
     view_.ShowStatus("Stoping Getting now, Please Wait...");
 }
 
+void RunControl::FrontPageDelivered() {
+    if (FrontPageJob) {
+        FrontPageJob->Terminate();
+    }
+}
+
 void RunControl::StartArticlePhase() {
+    // All four count from the start, so that a slot finishing at once does
+    // not end the run while the slots after it are still to start.
+    state_.StartedSlots = kSlotCount;
     for (int slot = 1; slot <= kSlotCount; ++slot) {
-        state_.StartedSlots = slot;
         StartArticleSlot(slot);
     }
 }
@@ -74,7 +82,13 @@ void RunControl::StartArticleSlot(int slot) {
         SlotFinished();
         return;
     }
-    jobs_.StartArticleJob(slot, articleUrl, categoryCode, storyId);
+    try {
+        jobs_.StartArticleJob(slot, articleUrl, categoryCode, storyId);
+    } catch (const std::exception& error) {
+        TLogClass::WriteLog(state_.LogCounter, state_.WorkDir,
+                            std::string("StartArticleSlot:") + error.what());
+        SlotFinished();
+    }
 }
 
 void RunControl::SlotFinished() {

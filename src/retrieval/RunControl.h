@@ -23,7 +23,13 @@ public:
                StoryQueue& queue);
 
     void ButtonCopyClick();
+    // The front page's message has reached the UI thread: its job counts as
+    // finished from now on, so that a Stop stops the run.
+    void FrontPageDelivered();
     void StartArticlePhase();
+    // Starts the slot's next story, or counts the slot as finished when no
+    // story is left, a stop was asked for, or its job cannot be started
+    // (that is logged).
     void StartArticleSlot(int slot);
     void SlotFinished();
     void RequestClose();

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <deque>
 
 namespace lumbrant {
@@ -48,7 +49,11 @@ BoxAnswer MessageBoxes::Question(QWidget* parent, const QString& text) {
     }
     QMessageBox box(QMessageBox::Information, Title(), text, QMessageBox::Yes | QMessageBox::No,
                     parent);
-    box.setEscapeButton(QMessageBox::NoButton);
+    // Esc and the box's own close button answer neither Yes nor No: both
+    // press this button, which never shows.
+    QPushButton* neither = box.addButton(QMessageBox::Cancel);
+    neither->hide();
+    box.setEscapeButton(neither);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return BoxAnswer::Yes;

@@ -17,6 +17,8 @@ add_library(lumbrant_gui STATIC
   ${CMAKE_CURRENT_LIST_DIR}/DragMover.h
   ${CMAKE_CURRENT_LIST_DIR}/PictureButton.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PictureButton.h
+  ${CMAKE_CURRENT_LIST_DIR}/ProgramStart.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ProgramStart.h
   ${CMAKE_CURRENT_LIST_DIR}/RoundedPanel.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RoundedPanel.h
   ${CMAKE_CURRENT_LIST_DIR}/SkinnedDialog.cpp

@@ -28,6 +28,12 @@ if(NOT icon STREQUAL "Icon=lumbrant")
   message(FATAL_ERROR "the menu entry names the icon '${icon}'")
 endif()
 
+# The package asks for a libcurl that knows every option the program sets.
+file(READ "${BUILD_DIR}/CPackConfig.cmake" package)
+if(NOT package MATCHES "CPACK_DEBIAN_PACKAGE_DEPENDS \"[^\"]*libcurl4 \\(>= 7\\.85\\)")
+  message(FATAL_ERROR "the package does not depend on libcurl4 (>= 7.85)")
+endif()
+
 set(png "${PREFIX}/share/icons/hicolor/256x256/apps/lumbrant.png")
 file(READ "${png}" header LIMIT 24 HEX)
 # The PNG signature, then the IHDR chunk: width and height 256.

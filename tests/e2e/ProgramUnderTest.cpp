@@ -37,7 +37,7 @@ ProgramUnderTest::ProgramUnderTest(const std::filesystem::path& executable,
     std::filesystem::permissions(root_ / "runtime", std::filesystem::perms::owner_all);
 }
 
-std::string ProgramUnderTest::Start() {
+Launch ProgramUnderTest::ProgramLaunch() const {
     Launch launch;
     launch.Arguments = {(WorkDir() / "Lumbrant").string()};
     launch.Environment = {{"DISPLAY", display_},
@@ -46,7 +46,11 @@ std::string ProgramUnderTest::Start() {
                           {"XDG_RUNTIME_DIR", (root_ / "runtime").string()}};
     launch.WorkingFolder = root_.string();
     launch.OutputFile = OutputFile().string();
-    process_ = std::make_unique<ChildProcess>(launch);
+    return launch;
+}
+
+std::string ProgramUnderTest::Start() {
+    process_ = std::make_unique<ChildProcess>(ProgramLaunch());
     WaitUntil(
         [&] {
             const auto windows = driver_.VisibleWindows(process_->Pid(), "^\\.$");
@@ -73,13 +77,21 @@ bool ProgramUnderTest::MainWindowVisible() const {
 }
 
 std::vector<std::string> ProgramUnderTest::MessageBoxes() const {
-    return driver_.VisibleWindows(process_->Pid(), "^Lumbrant$");
+    return MessageBoxesOf(process_->Pid());
+}
+
+std::vector<std::string> ProgramUnderTest::MessageBoxesOf(pid_t pid) const {
+    return driver_.VisibleWindows(pid, "^Lumbrant$");
 }
 
 bool ProgramUnderTest::WaitForMessageBox(std::string& box) const {
+    return WaitForMessageBoxOf(process_->Pid(), box);
+}
+
+bool ProgramUnderTest::WaitForMessageBoxOf(pid_t pid, std::string& box) const {
     return WaitUntil(
         [&] {
-            const auto boxes = MessageBoxes();
+            const auto boxes = MessageBoxesOf(pid);
             if (boxes.empty()) {
                 return false;
             }
@@ -87,6 +99,15 @@ bool ProgramUnderTest::WaitForMessageBox(std::string& box) const {
             return true;
         },
         kWindowLimit);
+}
+
+std::optional<int> ProgramUnderTest::StartAnotherAndAnswerItsBox() {
+    ChildProcess another(ProgramLaunch());
+    std::string box;
+    if (!WaitForMessageBoxOf(another.Pid(), box) || !Answer(box, "Return")) {
+        return std::nullopt;
+    }
+    return another.WaitForExit(kExitLimit);
 }
 
 bool ProgramUnderTest::WaitUntilGone(const std::string& window) const {

@@ -47,11 +47,20 @@ public:
     bool ChooseNextCountry() const;
     bool Answer(const std::string& box, const std::string& key) const;
 
+    // Starts the program once more in the same WorkDir and answers the box it
+    // shows with Return; answers its exit status, or nothing when it showed
+    // no box or did not end.
+    std::optional<int> StartAnotherAndAnswerItsBox();
+
     // The exit status once the program has ended by itself within the limit.
     std::optional<int> WaitForExit() { return process_->WaitForExit(kExitLimit); }
 
 private:
     static constexpr std::chrono::seconds kExitLimit{20};
+
+    Launch ProgramLaunch() const;
+    std::vector<std::string> MessageBoxesOf(pid_t pid) const;
+    bool WaitForMessageBoxOf(pid_t pid, std::string& box) const;
 
     std::filesystem::path root_;
     std::string display_;

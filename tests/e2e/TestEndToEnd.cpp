@@ -209,5 +209,20 @@ TEST_F(EndToEndTest, TheCloseQuestionAnsweredNoStopsTheRunAndKeepsTheProgramOpen
     CloseProgram();
 }
 
+TEST_F(EndToEndTest, ASecondProgramInTheSameFolderSaysSoAndTouchesNothing) {
+    ASSERT_TRUE(StartDeskAndProgram(1, 0));
+    const Files before = ReadFolder(program->WorkDir());
+    const std::string settings = testing::ReadFile(program->SettingsFile());
+    const auto status = program->StartAnotherAndAnswerItsBox();
+    ASSERT_TRUE(status.has_value()) << "the second program showed no box or did not end";
+    EXPECT_NE(*status, 0);
+    EXPECT_TRUE(ReadFolder(program->WorkDir()) == before) << "the second program wrote beside it";
+    EXPECT_FALSE(std::filesystem::exists(program->NewsFolder()));
+    EXPECT_EQ(testing::ReadFile(program->SettingsFile()), settings);
+    EXPECT_EQ(desk->TotalRequests(), 0);
+    EXPECT_TRUE(program->Running());
+    CloseProgram();
+}
+
 } // namespace
 } // namespace lumbrant::e2e

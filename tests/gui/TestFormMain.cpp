@@ -1,5 +1,8 @@
+#include "e2e/Polling.h"
 #include "retrieval/Messages.h"
+#include "support/EventPump.h"
 #include "support/FormSandbox.h"
+#include "support/FrontPageBuilder.h"
 #include "ui/MessageBoxes.h"
 #include "ui/WindowChrome.h"
 
@@ -8,17 +11,22 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
+#include <atomic>
 #include <chrono>
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <httplib.h>
 #include <thread>
 
 namespace lumbrant {
 namespace {
 
 using testing::FormSandbox;
+using testing::PumpUntil;
 
 struct ControlRow {
     const char* Name;
@@ -232,14 +240,129 @@ TEST_F(FormMainTest, APlayerMountedWhileTheProgramRunsIsListed) {
     auto* devices = form.findChild<QComboBox*>("iPodSelectorCom");
     ASSERT_EQ(devices->itemText(0), "Please connect your iPod");
     const std::string player = sandbox.AddPlayer("late-player");
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    while (devices->currentText().toStdString() != " []  " + player &&
-           std::chrono::steady_clock::now() < deadline) {
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
+    PumpUntil([&] { return devices->currentText().toStdString() == " []  " + player; });
     EXPECT_EQ(devices->currentText().toStdString(), " []  " + player);
     EXPECT_EQ(form.findChild<QLabel*>("Notifier")->text(), "1 iPod detected.");
+}
+
+// A news service whose front page is only reached through a redirect, so
+// that the fallback fetches it; its stories are counted, not served.
+class RedirectedNewsService {
+public:
+    RedirectedNewsService() {
+        server_.Get("/news", [](const httplib::Request&, httplib::Response& res) {
+            res.set_redirect("/front");
+        });
+        server_.Get("/front", [this](const httplib::Request&, httplib::Response& res) {
+            res.set_content(
+                testing::Page({{testing::Item(BaseUrl() + "/story", "Headline", "Snippet")}}),
+                "text/html");
+        });
+        server_.Get("/story", [this](const httplib::Request&, httplib::Response& res) {
+            ++storyRequests_;
+            res.status = 404;
+        });
+        port_ = server_.bind_to_any_port("127.0.0.1");
+        thread_ = std::thread([this] { server_.listen_after_bind(); });
+        while (!server_.is_running()) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+    }
+    ~RedirectedNewsService() {
+        server_.stop();
+        thread_.join();
+    }
+    std::string BaseUrl() const { return "http://127.0.0.1:" + std::to_string(port_); }
+    int StoryRequests() const { return storyRequests_; }
+
+private:
+    httplib::Server server_;
+    std::thread thread_;
+    int port_ = 0;
+    std::atomic<int> storyRequests_{0};
+};
+
+TEST_F(FormMainTest, NoJobMessageIsHandledOnceTheCloseIsAccepted) {
+    RedirectedNewsService service;
+    sandbox.UseNewsService(service.BaseUrl());
+    TFormMain form(sandbox.Dependencies());
+    form.show();
+    form.ButtonCopyClick();
+    // The fallback's file stays until the job's hand-over is over; no event
+    // is handled meanwhile, so the job is held in its hand-over.
+    const std::filesystem::path download = sandbox.WorkDir() + "/tempg.ini";
+    ASSERT_TRUE(e2e::WaitUntil([&] { return std::filesystem::exists(download); },
+                               std::chrono::seconds(60)));
+    MessageBoxes::setNextAnswer(BoxAnswer::Yes);
+    form.RequestClose();
+    ASSERT_FALSE(form.isVisible());
+    const QStringList boxes = MessageBoxes::shownTexts();
+
+    ASSERT_TRUE(PumpUntil([&] { return !std::filesystem::exists(download); }));
+    EXPECT_FALSE(std::filesystem::exists(sandbox.WorkDir() + "/google.html"));
+    EXPECT_EQ(service.StoryRequests(), 0);
+    EXPECT_EQ(MessageBoxes::shownTexts(), boxes);
+}
+
+TEST_F(FormMainTest, StopRightAfterTheFrontPageArrivedStopsTheRun) {
+    sandbox.UseNewsService("http://127.0.0.1:1");
+    TFormMain form(sandbox.Dependencies());
+    form.ButtonCopyClick();
+    // The real job waits in its hand-over, which no event loop serves here.
+    const std::string story = testing::Item("http://127.0.0.1:1/story", "Headline", "Snippet");
+    form.Core().Deliver({WM_FRONT_PAGE_DONE, 0, testing::Page({{story}}), "", ""});
+    ASSERT_TRUE(form.State().Running);
+    form.ButtonCopyClick();
+    EXPECT_TRUE(form.State().StopRequested);
+    EXPECT_EQ(form.findChild<QLabel*>("Notifier")->text().toStdString(),
+              "Stoping Getting now, Please Wait...");
+}
+
+// Waits in the modal's own event loop until the modal shows, then dismisses it.
+void DismissTheNextModal(const std::function<void(QWidget*)>& dismiss) {
+    QTimer::singleShot(0, [dismiss] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            dismiss(modal);
+        } else {
+            DismissTheNextModal(dismiss);
+        }
+    });
+}
+
+TEST_F(FormMainTest, TheCloseQuestionClosedWithoutAnAnswerLeavesTheRunAlone) {
+    MessageBoxes::setAnswerEveryBox(false);
+    TFormMain form(sandbox.Dependencies());
+    form.show();
+    form.State().Running = true;
+    const QString status = form.findChild<QLabel*>("Notifier")->text();
+    const std::vector<std::pair<const char*, std::function<void(QWidget*)>>> dismissals = {
+        {"Esc",
+         [](QWidget* box) {
+             QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+             QApplication::sendEvent(box, &escape);
+         }},
+        {"its own close button", [](QWidget* box) { box->close(); }},
+    };
+    for (const auto& [name, dismiss] : dismissals) {
+        QStringList buttons;
+        DismissTheNextModal([&buttons, &dismiss](QWidget* box) {
+            for (const auto* button : box->findChildren<QPushButton*>()) {
+                if (button->isVisible()) {
+                    buttons << button->text();
+                }
+            }
+            dismiss(box);
+        });
+        form.RequestClose();
+        buttons.sort();
+        EXPECT_EQ(buttons.join(' ').toStdString(), "&No &Yes") << name;
+        EXPECT_TRUE(form.State().Running) << name;
+        EXPECT_FALSE(form.State().StopRequested) << name;
+        EXPECT_EQ(form.findChild<QLabel*>("Notifier")->text().toStdString(), status.toStdString())
+            << name;
+        EXPECT_TRUE(form.isVisible()) << name;
+    }
+    form.State().Running = false;
 }
 
 } // namespace

@@ -1,47 +1,26 @@
 #include "integration/ExpectedNotes.h"
+#include "support/EventPump.h"
 #include "support/FormSandbox.h"
 #include "ui/MessageBoxes.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
-#include <chrono>
-#include <functional>
 #include <gtest/gtest.h>
-#include <thread>
 
 namespace lumbrant {
 namespace {
 
 using testing::FormSandbox;
+using testing::PumpUntil;
 using testing::ReadNewsFolder;
-
-// Runs the window's event loop until the condition holds or a minute passes.
-bool PumpUntil(const std::function<bool()>& done) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(120);
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > deadline) {
-            return false;
-        }
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
-    return true;
-}
 
 class FullRunTest : public ::testing::Test {
 protected:
     void StartDesk(newsdesk::Options options) {
         desk = std::make_unique<newsdesk::NewsDesk>(options);
         ASSERT_TRUE(desk->Start());
-        auto settings = sandbox.Settings();
-        settings.CreateKey();
-        settings.WriteInteger("AG", 0);
-        settings.WriteInteger("CI", 0);
-        settings.WriteInteger("HS", 0);
-        settings.WriteString("NS", desk->BaseUrl());
-        settings.CloseKey();
+        sandbox.UseNewsService(desk->BaseUrl());
     }
 
     void RunToTheEnd(TFormMain& form) {
@@ -101,7 +80,7 @@ TEST_F(FullRunTest, FailingRedirectedAndStalledPagesDoNotHoldTheRunWithoutAPlaye
     options.StallMs = 60000;
     StartDesk(options);
     auto dependencies = sandbox.Dependencies();
-    dependencies.Limits = FetchLimits{2, 1, 32u * 1024u * 1024u};
+    dependencies.Limits = FetchLimits{2, 1, 8u * 1024u * 1024u, 10};
     TFormMain form(std::move(dependencies));
     form.show();
     form.findChild<QComboBox*>("SunSimpleComboBox")->setCurrentIndex(1);

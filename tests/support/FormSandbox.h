@@ -43,13 +43,24 @@ public:
     // Stores settings values before the window reads them.
     SettingsFileLinux Settings() const { return SettingsFileLinux(ConfigFolder()); }
 
+    // Settings for a first start without log entries that fetches from address.
+    void UseNewsService(const std::string& address) const {
+        auto settings = Settings();
+        settings.CreateKey();
+        settings.WriteInteger("AG", 0);
+        settings.WriteInteger("CI", 0);
+        settings.WriteInteger("HS", 0);
+        settings.WriteString("NS", address);
+        settings.CloseKey();
+    }
+
     FormDependencies Dependencies(bool watchMounts = false) const {
         FormDependencies dependencies;
         dependencies.Drives = std::make_unique<DriveTableLinux>(MountInfo(), root_ / "by-label");
         dependencies.Settings = std::make_unique<SettingsFileLinux>(ConfigFolder());
         dependencies.Startup = std::make_unique<StartupEntryLinux>(ConfigFolder());
         dependencies.ExecutablePath = WorkDir() + "/Lumbrant";
-        dependencies.Limits = FetchLimits{5, 10, 32u * 1024u * 1024u};
+        dependencies.Limits = FetchLimits{5, 10, 8u * 1024u * 1024u, 30};
         if (watchMounts) {
             dependencies.MountInfoPath = MountInfo();
         }

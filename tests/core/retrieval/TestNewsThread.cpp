@@ -73,6 +73,23 @@ protected:
             stallEnded.wait_for(lock, 20s, [&] { return stopping; });
             res.set_content("late", "text/html");
         });
+        // Fast enough never to count as stalled, slow enough never to reach the size cap.
+        server.Get("/drip", [this](const httplib::Request&, httplib::Response& res) {
+            res.set_chunked_content_provider(
+                "text/html", [this](std::size_t, httplib::DataSink& sink) {
+                    std::unique_lock lock(stallMutex);
+                    stallEnded.wait_for(lock, 200ms, [&] { return stopping; });
+                    return !stopping && sink.write("<p>", 3);
+                });
+        });
+        server.Get("/record", [this](const httplib::Request& req, httplib::Response& res) {
+            std::lock_guard lock(stallMutex);
+            authorizations.push_back(req.get_header_value("Authorization"));
+            res.set_content("recorded", "text/html");
+        });
+        server.Get("/to-credentials", [this](const httplib::Request&, httplib::Response& res) {
+            res.set_redirect(Url("/record", "admin:admin@"));
+        });
         port = server.bind_to_any_port("127.0.0.1");
         serverThread = std::thread([this] { server.listen_after_bind(); });
         while (!server.is_running()) {
@@ -91,8 +108,8 @@ protected:
         std::filesystem::remove_all(workDir);
     }
 
-    std::string Url(const std::string& path) const {
-        return "http://127.0.0.1:" + std::to_string(port) + path;
+    std::string Url(const std::string& path, const std::string& userInfo = "") const {
+        return "http://" + userInfo + "127.0.0.1:" + std::to_string(port) + path;
     }
 
     std::shared_ptr<TNewsThread> Article(const std::string& url, std::shared_ptr<HttpClient> client,
@@ -108,7 +125,7 @@ protected:
         return job;
     }
 
-    FetchLimits limits{2, 2, 1024 * 1024};
+    FetchLimits limits{2, 2, 1024 * 1024, 3};
     std::shared_ptr<RecordingPort> messages = std::make_shared<RecordingPort>();
     httplib::Server server;
     std::thread serverThread;
@@ -117,6 +134,7 @@ protected:
     std::mutex stallMutex;
     std::condition_variable stallEnded;
     bool stopping = false;
+    std::vector<std::string> authorizations;
 };
 
 TEST_F(NewsThreadTest, ABodyArrivesByteExactAndAnEmptyBodyIsASuccess) {
@@ -159,9 +177,9 @@ TEST_F(NewsThreadTest, ARedirectIsFetchedByTheFallbackWithCrLfLinesAndNoFileLeft
 }
 
 TEST_F(NewsThreadTest, FailuresOfBothAttemptsSendFetchFailedOnce) {
-    const std::vector<std::string> urls = {Url("/missing"), "file:///etc/passwd",
+    const std::vector<std::string> urls = {Url("/missing"),     "file:///etc/passwd",
                                            "ftp://127.0.0.1/x", "http://127.0.0.1:1/refused",
-                                           Url("/stall")};
+                                           Url("/stall"),       Url("/drip")};
     for (std::size_t i = 0; i < urls.size(); ++i) {
         Article(urls[i], std::make_shared<HttpClient>(limits), 1)->Start();
         const JobMessage message = messages->WaitFor(i + 1);
@@ -180,6 +198,32 @@ TEST_F(NewsThreadTest, ABodyOverTheCapFails) {
     });
     Article(Url("/huge"), std::make_shared<HttpClient>(limits))->Start();
     EXPECT_EQ(messages->WaitFor(1).WParam, FETCH_FAILED);
+}
+
+TEST_F(NewsThreadTest, ThePageCapIsEightMebibytes) {
+    constexpr std::size_t cap = 8u * 1024u * 1024u;
+    server.Get("/at-cap", [](const httplib::Request&, httplib::Response& res) {
+        res.set_content(std::string(cap, 'x'), "text/html");
+    });
+    server.Get("/over-cap", [](const httplib::Request&, httplib::Response& res) {
+        res.set_content(std::string(cap + 1, 'x'), "text/html");
+    });
+    limits = FetchLimits{};
+    Article(Url("/at-cap"), std::make_shared<HttpClient>(limits))->Start();
+    EXPECT_EQ(messages->WaitFor(1).PageText.size(), cap);
+    Article(Url("/over-cap"), std::make_shared<HttpClient>(limits))->Start();
+    EXPECT_EQ(messages->WaitFor(2).WParam, FETCH_FAILED);
+}
+
+TEST_F(NewsThreadTest, NoCredentialsLeaveTheProgram) {
+    const std::vector<std::string> links = {Url("/record", "admin:admin@"), Url("/record", "user@"),
+                                            Url("/record", ":secret@"), Url("/to-credentials")};
+    for (std::size_t i = 0; i < links.size(); ++i) {
+        Article(links[i], std::make_shared<HttpClient>(limits))->Start();
+        EXPECT_EQ(messages->WaitFor(i + 1).WParam, FETCH_FAILED) << links[i];
+    }
+    std::lock_guard lock(stallMutex);
+    EXPECT_EQ(authorizations, std::vector<std::string>{}) << "a link with a user name was fetched";
 }
 
 TEST_F(NewsThreadTest, EachClientKeepsItsOwnCookiesAndSendsTheFixedHeaders) {

@@ -5,6 +5,7 @@
 #include <deque>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <set>
 #include <stdexcept>
 
 namespace lumbrant {
@@ -33,10 +34,14 @@ struct FakeJobs : JobStarter {
     }
     void StartArticleJob(int slot, const std::string& url, const std::string& code,
                          const std::string& id) override {
+        if (FailingSlots.contains(slot)) {
+            throw std::runtime_error("no thread");
+        }
         InFlight.push_back({slot, url, code, id});
         MaxInFlight = std::max(MaxInFlight, InFlight.size());
     }
     bool FailFrontPage = false;
+    std::set<int> FailingSlots;
     std::vector<std::string> FrontPageUrls;
     std::shared_ptr<FakeJob> FrontPage;
     std::deque<ArticleJob> InFlight;
@@ -65,11 +70,11 @@ protected:
         }
     }
 
-    // The front page arrives: the job sets its flag once its handler returned.
+    // The front page arrives: its job counts as finished from its delivery on.
     void FrontPageArrives(int stories) {
+        run.FrontPageDelivered();
         AddStories(stories);
         run.StartArticlePhase();
-        jobs.FrontPage->Terminate();
     }
 
     // One article page is handled: its slot goes on with the next story.
@@ -154,7 +159,7 @@ TEST_F(RunControlTest, StopDuringTheFrontPageFirstMarksTheJobThenStopsTheRun) {
 
     AddStories(10);
     run.StartArticlePhase();
-    EXPECT_FALSE(state.Running); // slot 1's report ends the run
+    EXPECT_FALSE(state.Running);
     EXPECT_TRUE(jobs.InFlight.empty());
     std::string url, code, id;
     queue.TakeNextStory(url, code, id);
@@ -228,6 +233,27 @@ TEST_F(RunControlTest, AnUnstartableFrontPageJobReturnsToIdleAndKeepsTheNotes) {
     const auto log = text::ReadFileBytes(state.WorkDir + "/Rovad.txt");
     ASSERT_TRUE(log.has_value());
     EXPECT_NE(log->find("=ButtonCopyClick:no thread\r\n"), std::string::npos);
+}
+
+TEST_F(RunControlTest, ASlotWhoseJobCannotStartIsLoggedAndTheOthersFinishTheRun) {
+    jobs.FailingSlots = {1};
+    run.ButtonCopyClick();
+    FrontPageArrives(6);
+    EXPECT_TRUE(state.Running) << "slots 2 to 4 are still at work";
+    DrainArticles();
+    EXPECT_EQ(Handled.size(), 5u) << "slot 1 dropped the story it could not start";
+    EXPECT_FALSE(state.Running);
+    EXPECT_EQ(std::count(transfer.Calls.begin(), transfer.Calls.end(), "copy"), 1);
+    EXPECT_EQ(view.ButtonCaptions.back(), "Get News");
+    const auto log = text::ReadFileBytes(state.WorkDir + "/Rovad.txt");
+    ASSERT_TRUE(log.has_value());
+    EXPECT_NE(log->find("=StartArticleSlot:no thread\r\n"), std::string::npos);
+
+    jobs.FailingSlots = {1, 2, 3, 4};
+    run.ButtonCopyClick();
+    FrontPageArrives(6);
+    EXPECT_FALSE(state.Running);
+    EXPECT_EQ(view.LastStatus(), "Get News Stoped");
 }
 
 } // namespace

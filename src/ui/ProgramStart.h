@@ -1,0 +1,24 @@
+#pragma once
+
+// The program's start around its window: one program at a time per work
+// folder (two would share their temporary files and empty each other's news
+// folder), and a start-up that fails says why instead of aborting.
+
+#include <functional>
+#include <string>
+
+namespace lumbrant {
+
+// The lock file in WorkDir, held for as long as the program runs.
+inline constexpr const char* kInstanceLockName = "Lumbrant.lock";
+
+// Claims the work folder and runs the window while the claim holds; answers
+// runWindow's exit status. A lock left by a program that has died is taken
+// over. When a running program holds the folder, says "Lumbrant is already
+// running." and touches no other file; when finding the folder or starting
+// the window throws std::exception, shows the error. Both answer
+// EXIT_FAILURE.
+int StartProgram(const std::function<std::string()>& findWorkDir,
+                 const std::function<int()>& runWindow);
+
+} // namespace lumbrant
