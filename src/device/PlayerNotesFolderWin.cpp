@@ -50,16 +50,17 @@ public:
     explicit WindowsNotesFolder(std::string folder) : folder_(std::move(folder)) {}
 
     // DeleteFile refuses a read-only file by itself; the check says so plainly.
+    // The player's names may hold any character, so they stay wide.
     void DeleteFiles() override {
         std::error_code error;
         fs::directory_iterator entries(folder_, error);
         for (; !error && entries != fs::directory_iterator(); entries.increment(error)) {
-            const std::string path = entries->path().string();
-            const DWORD attributes = GetFileAttributesA(path.c_str());
+            const wchar_t* path = entries->path().c_str();
+            const DWORD attributes = GetFileAttributesW(path);
             if (attributes != INVALID_FILE_ATTRIBUTES &&
                 (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) == 0 &&
                 !IsReadOnly(attributes)) {
-                DeleteFileA(path.c_str());
+                DeleteFileW(path);
             }
         }
     }
