@@ -196,7 +196,12 @@ TEST_F(FormMainTest, APlayerMountedWhileTheProgramRunsIsListedOnTheKernelsWord) 
     auto* devices = form.findChild<QComboBox*>("iPodSelectorCom");
     ASSERT_EQ(devices->itemText(0), "Please connect your iPod");
     const std::string player = sandbox.AddPlayer("late-player");
-    const e2e::TmpfsPlayer mounted(player);
+    std::unique_ptr<e2e::TmpfsPlayer> mounted;
+    try {
+        mounted = std::make_unique<e2e::TmpfsPlayer>(player);
+    } catch (const std::runtime_error& refused) {
+        GTEST_SKIP() << "the private mount namespace refuses a mount: " << refused.what();
+    }
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
     while (devices->currentText().toStdString() != " []  " + player &&
            std::chrono::steady_clock::now() < deadline) {
