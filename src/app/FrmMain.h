@@ -35,7 +35,8 @@ struct FormDependencies {
     std::unique_ptr<StartupEntry> Startup;
     std::string ExecutablePath;
     FetchLimits Limits;
-    // The mount table watched for arriving devices; empty watches nothing.
+    // The mount table read for arriving devices each time the kernel reports
+    // a change of this process's mounts; empty watches nothing.
     std::string MountInfoPath;
 
     static FormDependencies System();

@@ -1,9 +1,12 @@
 #include "device/DeviceTransfer.h"
 
+#include "app/LogClass.h"
+#include "device/PlayerNotesFolder.h"
 #include "platform/Paths.h"
 
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
 namespace lumbrant {
 
@@ -11,15 +14,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
-void DeleteFilesIn(const std::string& folder) {
-    if (folder.empty()) {
-        return;
-    }
+// The local folder is the program's own, so links in it need no care: one is
+// removed as a link, and what it points to is never touched.
+void DeleteLocalFiles(const std::string& folder) {
     std::error_code error;
     fs::directory_iterator entries(folder, error);
     for (; !error && entries != fs::directory_iterator(); entries.increment(error)) {
-        // Subfolders stay (fs::remove would take an empty one); a link is
-        // removed as a link, and what it points to is never touched.
+        // Subfolders stay (fs::remove would take an empty one).
         std::error_code statusError;
         const auto status = entries->symlink_status(statusError);
         if (!statusError && status.type() != fs::file_type::directory) {
@@ -29,41 +30,62 @@ void DeleteFilesIn(const std::string& folder) {
     }
 }
 
-} // namespace
-
-std::string DeviceNewsFolder(const std::string& root) {
-    // Without this guard an empty root would name a folder at the top of the
-    // current file system instead of no device at all.
-    if (root.empty()) {
-        return {};
+// The notes the run wrote: the regular files of the local news folder.
+std::vector<fs::path> LocalNotes(const std::string& folder) {
+    std::vector<fs::path> notes;
+    std::error_code error;
+    fs::directory_iterator entries(folder, error);
+    for (; !error && entries != fs::directory_iterator(); entries.increment(error)) {
+        std::error_code statusError;
+        if (entries->symlink_status(statusError).type() == fs::file_type::regular) {
+            notes.push_back(entries->path());
+        }
     }
-    return JoinPath(JoinPath(root, "Notes"), "news");
+    return notes;
 }
+
+} // namespace
 
 DeviceTransfer::DeviceTransfer(MainState& state, MainView& view) : state_(state), view_(view) {}
 
 void DeviceTransfer::DeleteOldNotes(const std::string& where) {
-    DeleteFilesIn(where == "local" ? LocalNewsFolder(state_.WorkDir)
-                                   : DeviceNewsFolder(state_.iPod.DeviceRoot));
+    if (where == "local") {
+        DeleteLocalFiles(LocalNewsFolder(state_.WorkDir));
+        return;
+    }
+    std::string whyNot;
+    if (auto folder = OpenPlayerNotesFolder(state_.iPod.DeviceRoot, whyNot)) {
+        folder->DeleteFiles();
+    }
 }
 
-void DeviceTransfer::CopyNotesToDevice() {
+bool DeviceTransfer::CopyNotesToDevice() {
     if (!state_.DeviceFound) {
         view_.ShowMessage("iPod Not Connected!");
-        return;
+        return true;
     }
-    DeleteOldNotes("ipod");
-    const std::string target = DeviceNewsFolder(state_.iPod.DeviceRoot);
-    std::error_code error;
-    if (target.empty() || !fs::is_directory(target, error)) {
-        return;
+    const std::vector<fs::path> notes = LocalNotes(LocalNewsFolder(state_.WorkDir));
+    std::string whyNot;
+    const auto folder = OpenPlayerNotesFolder(state_.iPod.DeviceRoot, whyNot);
+    if (!folder) {
+        Log("no notes folder on the player, nothing was copied: " + whyNot);
+        return notes.empty();
     }
-    fs::directory_iterator entries(LocalNewsFolder(state_.WorkDir), error);
-    for (; !error && entries != fs::directory_iterator(); entries.increment(error)) {
-        std::error_code ignored;
-        fs::copy_file(entries->path(), fs::path(target) / entries->path().filename(),
-                      fs::copy_options::overwrite_existing, ignored);
+    folder->DeleteFiles();
+    bool whole = true;
+    for (const fs::path& note : notes) {
+        const std::string name = note.filename().string();
+        const std::string why = folder->PutFile(name, note.string());
+        if (!why.empty()) {
+            Log(name + ": " + why);
+            whole = false;
+        }
     }
+    return whole;
+}
+
+void DeviceTransfer::Log(const std::string& message) {
+    TLogClass::WriteLog(state_.LogCounter, state_.WorkDir, "CopyNotesToDevice:" + message);
 }
 
 } // namespace lumbrant

@@ -1,8 +1,9 @@
 #pragma once
 
 // Whole-folder operations on notes: emptying a news folder and replacing the
-// device's notes with the local ones. Single file failures are passed over
-// without a word; only a missing device is reported.
+// device's notes with the local ones. On the device nothing outside its
+// notes folder is ever touched (see PlayerNotesFolder). Every note that does
+// not land is logged; a missing device is said in a box.
 
 #include "app/MainState.h"
 #include "app/MainView.h"
@@ -12,24 +13,23 @@
 
 namespace lumbrant {
 
-// The device's notes folder under root: root, "Notes", "news". Empty for an
-// empty root, which names no device.
-std::string DeviceNewsFolder(const std::string& root);
-
 class DeviceTransfer : public NotesTransfer {
 public:
     DeviceTransfer(MainState& state, MainView& view);
 
     // Deletes every file (not the subfolders) of the local news folder when
-    // where is exactly "local", otherwise of the device news folder of
-    // state.iPod.DeviceRoot.
+    // where is exactly "local", otherwise of the notes folder of the device
+    // at state.iPod.DeviceRoot, where links and read-only files stay.
     void DeleteOldNotes(const std::string& where) override;
 
-    // Empties the device news folder and copies every local note into it,
-    // replacing files of the same name; the folder is never created.
-    void CopyNotesToDevice() override;
+    // Empties the device's notes folder and copies every local note into it,
+    // each whole or not at all; the folder is never created. True when every
+    // local note landed (so also without notes, and without any device).
+    bool CopyNotesToDevice() override;
 
 private:
+    void Log(const std::string& message);
+
     MainState& state_;
     MainView& view_;
 };

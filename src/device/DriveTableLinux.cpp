@@ -4,11 +4,28 @@
 
 #include <filesystem>
 #include <stdexcept>
+#include <sys/stat.h>
 #include <system_error>
+#include <unistd.h>
 
 namespace lumbrant {
 
 namespace fs = std::filesystem;
+
+namespace {
+
+// A folder that other users may write to (/dev/shm, /run/lock, a /tmp on
+// tmpfs) or that belongs to another user holds files the user never put
+// there: a marker planted in it must not make it a player.
+bool IsOwnMountRoot(const std::string& mountPoint) {
+    struct stat root {};
+    if (::lstat(mountPoint.c_str(), &root) != 0 || !S_ISDIR(root.st_mode)) {
+        return false;
+    }
+    return (root.st_mode & S_IWOTH) == 0 && (root.st_uid == ::geteuid() || root.st_uid == 0);
+}
+
+} // namespace
 
 DriveTableLinux::DriveTableLinux(std::string mountInfoPath, std::string byLabelFolder)
     : mountInfoPath_(std::move(mountInfoPath)), byLabelFolder_(std::move(byLabelFolder)) {}
@@ -22,7 +39,9 @@ std::vector<MountEntry> DriveTableLinux::ReadTable() const {
 }
 
 std::vector<std::string> DriveTableLinux::DriveRoots() {
-    return PlayerMountPoints(ReadTable());
+    auto roots = PlayerMountPoints(ReadTable());
+    std::erase_if(roots, [](const std::string& root) { return !IsOwnMountRoot(root); });
+    return roots;
 }
 
 std::optional<std::string> DriveTableLinux::VolumeLabel(const std::string& root) {

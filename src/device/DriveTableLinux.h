@@ -5,9 +5,11 @@
 
 namespace lumbrant {
 
-// Linux drives: the mount points of the mount table, pseudo and network
-// file systems left out; labels from the links in /dev/disk/by-label. Both
-// places are parameters so that tests can use recorded tables.
+// Linux drives: the mount points of the mount table whose file system can
+// carry a player (see CanHoldPlayer) and whose root belongs to the user or
+// to root and is not writable by others; labels from the links in
+// /dev/disk/by-label. Both places are parameters so that tests can use
+// recorded tables.
 class DriveTableLinux : public DriveTable {
 public:
     explicit DriveTableLinux(std::string mountInfoPath = "/proc/self/mountinfo",

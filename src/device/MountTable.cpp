@@ -9,18 +9,13 @@ namespace lumbrant {
 
 namespace {
 
-// Pseudo, automount and network file systems. tmpfs and ramfs stay: they
-// hold real files, and a tmpfs is the easiest way to present a folder as a
-// freshly mounted player.
-constexpr std::string_view kSkippedFsTypes[] = {
-    // pseudo file systems
-    "proc", "sysfs", "devpts", "devtmpfs", "cgroup", "cgroup2", "mqueue", "debugfs", "tracefs",
-    "securityfs", "pstore", "bpf", "configfs", "fusectl", "hugetlbfs", "binfmt_misc", "efivarfs",
-    "nsfs", "rpc_pipefs", "selinuxfs", "autofs", "nfsd", "fuse.gvfsd-fuse", "fuse.portal",
-    "fuse.lxcfs",
-    // network file systems
-    "nfs", "nfs4", "cifs", "smb3", "smbfs", "sshfs", "fuse.sshfs", "9p", "ceph", "glusterfs",
-    "fuse.glusterfs", "afs", "davfs", "fuse.davfs2", "fuse.rclone", "lustre"};
+// The file systems a player or a disk can carry. Everything else (pseudo,
+// automount, network and FUSE file systems) is passed over unseen, so that a
+// hung server can never hold up a scan. tmpfs stays for demo and test
+// players; the ownership rule keeps shared ones such as /dev/shm out.
+constexpr std::string_view kPlayerFsTypes[] = {
+    "vfat", "msdos", "exfat", "hfsplus", "hfs", "ntfs", "ntfs3", "fuseblk",
+    "ext2", "ext3",  "ext4",  "btrfs",   "xfs", "f2fs", "udf",   "tmpfs"};
 
 std::vector<std::string_view> SplitOnBlanks(std::string_view line) {
     std::vector<std::string_view> fields;
@@ -78,15 +73,16 @@ std::vector<MountEntry> ParseMountInfo(std::string_view table) {
             fields[4].empty()) {
             continue;
         }
-        entries.push_back(
-            {UnescapeMountField(fields[4]), std::string(dash[1]), UnescapeMountField(dash[2])});
+        entries.push_back({std::string(fields[0]), std::string(fields[2]),
+                           UnescapeMountField(fields[4]), std::string(dash[1]),
+                           UnescapeMountField(dash[2])});
     }
     return entries;
 }
 
 bool CanHoldPlayer(std::string_view fsType) {
-    return std::find(std::begin(kSkippedFsTypes), std::end(kSkippedFsTypes), fsType) ==
-           std::end(kSkippedFsTypes);
+    return std::find(std::begin(kPlayerFsTypes), std::end(kPlayerFsTypes), fsType) !=
+           std::end(kPlayerFsTypes);
 }
 
 std::vector<std::string> PlayerMountPoints(const std::vector<MountEntry>& entries) {

@@ -10,6 +10,8 @@
 namespace lumbrant {
 
 struct MountEntry {
+    std::string MountId;    // the kernel may give a freed id to a later mount
+    std::string Device;     // major:minor
     std::string MountPoint; // unescaped
     std::string FsType;
     std::string Source; // unescaped; a device path or a free text like "tmpfs"
@@ -22,9 +24,10 @@ std::vector<MountEntry> ParseMountInfo(std::string_view table);
 // \011, \012 and \134; any three-digit octal escape is decoded.
 std::string UnescapeMountField(std::string_view field);
 
-// False for pseudo file systems (proc, sysfs, cgroup, ...), automount points
-// and network file systems: none of them can be a player, and looking into
-// a network or automount folder can block or trigger a mount.
+// True only for the file systems a player or a disk can carry (vfat, exfat,
+// hfsplus, ntfs, ext4, ... and tmpfs for demo players). Pseudo, automount,
+// network and FUSE file systems are never players, and looking into a
+// network or automount folder can block or trigger a mount.
 bool CanHoldPlayer(std::string_view fsType);
 
 // The mount points of the entries that can hold a player, ascending, each once.

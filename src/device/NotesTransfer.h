@@ -10,8 +10,9 @@ public:
     virtual ~NotesTransfer() = default;
     // "local" empties the local news folder; any other text the device's.
     virtual void DeleteOldNotes(const std::string& where) = 0;
-    // Replaces the device's notes with the local ones, or says "iPod Not Connected!".
-    virtual void CopyNotesToDevice() = 0;
+    // Replaces the device's notes with the local ones, or says "iPod Not
+    // Connected!". False when a local note did not land on the device.
+    virtual bool CopyNotesToDevice() = 0;
 };
 
 } // namespace lumbrant

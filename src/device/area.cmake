@@ -6,9 +6,13 @@ add_library(lumbrant_device STATIC
   ${device_dir}/DeviceTransfer.cpp
 )
 if(WIN32)
-  target_sources(lumbrant_device PRIVATE ${device_dir}/DriveTableWin.cpp)
+  target_sources(lumbrant_device PRIVATE
+    ${device_dir}/DriveTableWin.cpp
+    ${device_dir}/PlayerNotesFolderWin.cpp
+  )
 else()
   target_sources(lumbrant_device PRIVATE
+    ${device_dir}/PlayerNotesFolderPosix.cpp
     ${device_dir}/MountTable.cpp
     ${device_dir}/DriveTableLinux.cpp
     ${device_dir}/MountWatcher.cpp

@@ -104,8 +104,8 @@ void RunControl::SlotFinished() {
     state_.Running = false;
     FrontPageJob.reset();
     view_.SetButtonCaption("Get News");
-    transfer_.CopyNotesToDevice();
-    view_.ShowStatus("Get News Stoped");
+    const bool copiedWhole = transfer_.CopyNotesToDevice();
+    view_.ShowStatus(copiedWhole ? "Get News Stoped" : "iPod copy incomplete");
 }
 
 void RunControl::RequestClose() {

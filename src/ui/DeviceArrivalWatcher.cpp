@@ -2,24 +2,25 @@
 
 #include "device/MountWatcher.h"
 
-#include <QTimer>
+#include <QSocketNotifier>
 
 namespace lumbrant {
 
-namespace {
-constexpr int kPollMilliseconds = 500;
-}
-
 DeviceArrivalWatcher::DeviceArrivalWatcher(const std::string& mountInfoPath, QObject* parent)
     : QObject(parent), watcher_(std::make_unique<MountWatcher>(mountInfoPath)),
-      timer_(new QTimer(this)) {
-    connect(timer_, &QTimer::timeout, this, &DeviceArrivalWatcher::Poll);
-    timer_->start(kPollMilliseconds);
+      kernelTable_(QStringLiteral("/proc/self/mountinfo")) {
+    // Without the kernel's table no change is ever heard; the scan at the
+    // first showing still finds the players mounted before the start.
+    if (!kernelTable_.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+        return;
+    }
+    changes_ = std::make_unique<QSocketNotifier>(kernelTable_.handle(), QSocketNotifier::Exception);
+    connect(changes_.get(), &QSocketNotifier::activated, this, &DeviceArrivalWatcher::TableChanged);
 }
 
 DeviceArrivalWatcher::~DeviceArrivalWatcher() = default;
 
-void DeviceArrivalWatcher::Poll() {
+void DeviceArrivalWatcher::TableChanged() {
     if (watcher_->NewMountAppeared()) {
         emit arrived();
     }

@@ -1,13 +1,18 @@
 #pragma once
 
-// Tells the window when a device arrives. On Linux a new mount point in the
-// mount table counts as an arrival; the table is read twice a second.
+// Tells the window when a device arrives. On Linux a new mount in the mount
+// table counts as an arrival. The kernel marks its table of this process's
+// mounts (/proc/self/mountinfo) exceptional (POLLPRI) on every mount and
+// unmount, so the table is read again at once after each change and never in
+// between; the table read may be another one (tests use recorded tables and
+// still hear the kernel's changes).
 
+#include <QFile>
 #include <QObject>
 #include <memory>
 #include <string>
 
-class QTimer;
+class QSocketNotifier;
 
 namespace lumbrant {
 
@@ -23,10 +28,12 @@ signals:
     void arrived();
 
 private:
-    void Poll();
+    void TableChanged();
 
     std::unique_ptr<MountWatcher> watcher_;
-    QTimer* timer_;
+    QFile kernelTable_;
+    // Declared after the file it watches, so that it goes before the file closes.
+    std::unique_ptr<QSocketNotifier> changes_;
 };
 
 } // namespace lumbrant

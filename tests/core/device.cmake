@@ -8,6 +8,9 @@ if(NOT WIN32)
     ${device_test_dir}/TestMountTable.cpp
     ${device_test_dir}/TestMountWatcher.cpp
     ${device_test_dir}/TestDriveTableLinux.cpp
+    ${device_test_dir}/TestHostilePlayers.cpp
+    ${device_test_dir}/TestDeviceTransferLinux.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/../e2e/PrivateMounts.cpp
   )
 endif()
 lumbrant_add_test(test_device

@@ -1,5 +1,10 @@
 // Window tests run on Qt's offscreen platform, set before the application
-// object exists so that test discovery works without a display too.
+// object exists so that test discovery works without a display too. They run
+// in a mount namespace of their own, entered while the process has one
+// thread, so that a test may mount a player that nothing else on the machine
+// sees.
+
+#include "e2e/PrivateMounts.h"
 
 #include <QApplication>
 #include <cstdlib>
@@ -7,6 +12,7 @@
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
+    lumbrant::e2e::EnterPrivateMountNamespace();
     ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
     curl_global_init(CURL_GLOBAL_DEFAULT);
     ::testing::InitGoogleTest(&argc, argv);

@@ -1,5 +1,6 @@
 add_executable(test_gui
   ${CMAKE_CURRENT_LIST_DIR}/GuiTestMain.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/../e2e/PrivateMounts.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TestFormMain.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TestProgramStart.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TestWindowChrome.cpp

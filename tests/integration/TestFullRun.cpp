@@ -71,6 +71,25 @@ TEST_F(FullRunTest, ARunFetchesEveryStoryOnceAndWritesExactlyTheNotesItsPagesCal
     EXPECT_EQ(onPlayer.FileCount, written.FileCount);
 }
 
+TEST_F(FullRunTest, ANoteThatCannotLandOnThePlayerEndsTheRunWithoutTheSuccessText) {
+    newsdesk::Options options;
+    options.StoriesPerSection = 1;
+    StartDesk(options);
+    const std::string playerIndex = sandbox.AddPlayer("player") + "/Notes/news/index";
+    testing::WriteFile(playerIndex, "the user's own\r\n");
+    std::filesystem::permissions(playerIndex, std::filesystem::perms::owner_read);
+    TFormMain form(sandbox.Dependencies());
+    form.show();
+    RunToTheEnd(form);
+
+    EXPECT_EQ(form.findChild<QLabel*>("Notifier")->text(), "iPod copy incomplete");
+    EXPECT_EQ(testing::ReadFile(playerIndex), "the user's own\r\n");
+    EXPECT_GT(ReadNewsFolder(sandbox.NewsFolder()).FileCount, 1u) << "the local notes stay";
+    EXPECT_NE(testing::ReadFile(sandbox.WorkDir() + "/Rovad.txt")
+                  .find("=CopyNotesToDevice:index: the file there is read-only\r\n"),
+              std::string::npos);
+}
+
 TEST_F(FullRunTest, FailingRedirectedAndStalledPagesDoNotHoldTheRunWithoutAPlayer) {
     newsdesk::Options options;
     options.StoriesPerSection = 2;

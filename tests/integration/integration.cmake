@@ -1,5 +1,6 @@
 add_executable(test_integration
   ${CMAKE_CURRENT_LIST_DIR}/../gui/GuiTestMain.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/../e2e/PrivateMounts.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ExpectedNotes.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TestFullRun.cpp
 )

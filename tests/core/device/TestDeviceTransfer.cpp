@@ -52,6 +52,8 @@ protected:
         state_.iPod.DeviceRoot = temp_ / name;
     }
 
+    std::string Log() const { return ReadFile(fs::path(state_.WorkDir) / "Rovad.txt"); }
+
     TempFolder temp_;
     MainState state_;
     FakeMainView view_;
@@ -62,7 +64,7 @@ TEST_F(DeviceTransferTest, ReplacesThePlayersNotesWithTheLocalOnes) {
     const fs::path news = Player("g");
     Choose("g");
 
-    transfer_.CopyNotesToDevice();
+    EXPECT_TRUE(transfer_.CopyNotesToDevice());
 
     EXPECT_EQ(Names(news),
               (std::set<std::string>{"index", "News item 1", "News item 2-1", "empty/", "sub/"}));
@@ -77,11 +79,14 @@ TEST_F(DeviceTransferTest, APlayerWithoutNotesFolderReceivesNothingAndGetsNoFold
     fs::create_directories(temp_.Path() / "half" / "Notes");
     for (const char* name : {"bare", "half"}) {
         Choose(name);
-        transfer_.CopyNotesToDevice();
+        EXPECT_FALSE(transfer_.CopyNotesToDevice()) << "the notes were not copied";
     }
     EXPECT_EQ(Names(temp_.Path() / "bare"), std::set<std::string>{});
     EXPECT_EQ(Names(temp_.Path() / "half" / "Notes"), std::set<std::string>{});
     EXPECT_TRUE(view_.Messages.empty());
+    EXPECT_EQ(state_.LogCounter, 2);
+    EXPECT_NE(Log().find("1=CopyNotesToDevice:no notes folder on the player, nothing was copied: "),
+              std::string::npos);
 }
 
 TEST_F(DeviceTransferTest, AFileThatCannotBeCopiedIsSkipped) {
@@ -89,11 +94,30 @@ TEST_F(DeviceTransferTest, AFileThatCannotBeCopiedIsSkipped) {
     fs::create_directories(news / "News item 1"); // a folder where a note should go
     Choose("g");
 
-    transfer_.CopyNotesToDevice();
+    EXPECT_FALSE(transfer_.CopyNotesToDevice());
 
     EXPECT_EQ(Names(news),
               (std::set<std::string>{"index", "News item 1/", "News item 2-1", "empty/", "sub/"}));
     EXPECT_EQ(ReadFile(news / "News item 2-1"), "two\r\n");
+    EXPECT_EQ(Log(), "[Access Log]\r\n0=CopyNotesToDevice:News item 1: a folder of that name is in "
+                     "the way\r\n");
+}
+
+TEST_F(DeviceTransferTest, AReadOnlyNoteOnThePlayerIsNeitherDeletedNorReplaced) {
+    const fs::path news = Player("g");
+    WriteFile(news / "News item 1", "kept by the user\r\n");
+    for (const char* name : {"News item 1", "News item 9"}) {
+        fs::permissions(news / name, fs::perms::owner_read | fs::perms::group_read);
+    }
+    Choose("g");
+
+    EXPECT_FALSE(transfer_.CopyNotesToDevice()) << "a note could not be put in place";
+
+    EXPECT_EQ(Names(news), (std::set<std::string>{"index", "News item 1", "News item 2-1",
+                                                  "News item 9", "empty/", "sub/"}));
+    EXPECT_EQ(ReadFile(news / "News item 1"), "kept by the user\r\n");
+    EXPECT_EQ(Log(), "[Access Log]\r\n0=CopyNotesToDevice:News item 1: the file there is "
+                     "read-only\r\n");
 }
 
 TEST_F(DeviceTransferTest, OnlyTheChosenPlayerReceives) {
@@ -112,7 +136,7 @@ TEST_F(DeviceTransferTest, ARunWithoutNotesEmptiesThePlayerAllTheSame) {
     fs::remove_all(Local());
     Choose("g");
 
-    transfer_.CopyNotesToDevice();
+    EXPECT_TRUE(transfer_.CopyNotesToDevice());
 
     EXPECT_EQ(Names(news), (std::set<std::string>{"empty/", "sub/"}));
     EXPECT_FALSE(fs::exists(Local()));
@@ -122,7 +146,7 @@ TEST_F(DeviceTransferTest, NoPlayerEverFoundIsSaidAndNothingIsTouched) {
     const fs::path news = Player("g");
     state_.iPod.DeviceRoot = temp_ / "g"; // a root without DeviceFound
 
-    transfer_.CopyNotesToDevice();
+    EXPECT_TRUE(transfer_.CopyNotesToDevice()) << "no device is no failed copy";
 
     EXPECT_EQ(view_.Messages, (std::vector<std::string>{"iPod Not Connected!"}));
     EXPECT_EQ(Names(news), (std::set<std::string>{"News item 9", "stray.txt", "empty/", "sub/"}));
@@ -142,7 +166,7 @@ TEST_F(DeviceTransferTest, OnlyTheExactWordLocalSelectsTheLocalFolder) {
     EXPECT_EQ(ReadFile(Local() / "kept" / "inner"), "local subfolder\r\n");
 }
 
-TEST_F(DeviceTransferTest, DeletingRemovesLinksButNeverWhatTheyPointTo) {
+TEST_F(DeviceTransferTest, LinksOnThePlayerAreNeitherFollowedNorDeleted) {
     const fs::path news = Player("g");
     WriteFile(temp_.Path() / "outside" / "precious", "keep\r\n");
     fs::create_directory_symlink(temp_.Path() / "outside", news / "folder link");
@@ -151,7 +175,9 @@ TEST_F(DeviceTransferTest, DeletingRemovesLinksButNeverWhatTheyPointTo) {
 
     transfer_.DeleteOldNotes("ipod");
 
-    EXPECT_EQ(Names(news), (std::set<std::string>{"empty/", "sub/"}));
+    EXPECT_EQ(Names(news), (std::set<std::string>{"folder link/", "file link", "empty/", "sub/"}));
+    EXPECT_TRUE(fs::is_symlink(news / "file link"));
+    EXPECT_EQ(Names(temp_.Path() / "outside"), std::set<std::string>{"precious"});
     EXPECT_EQ(ReadFile(temp_.Path() / "outside" / "precious"), "keep\r\n");
 }
 

@@ -30,6 +30,8 @@ TEST(MountTable, ParsesPathsTypesAndSourcesAcrossOptionalFields) {
     EXPECT_EQ(entries[4].MountPoint, "/");
     EXPECT_EQ(entries[4].FsType, "ext4");
     EXPECT_EQ(entries[4].Source, "/dev/vda");
+    EXPECT_EQ(entries[8].MountId, "85");
+    EXPECT_EQ(entries[8].Device, "8:17");
     EXPECT_EQ(entries[8].MountPoint, "/media/ann/My Player");
     EXPECT_EQ(entries[8].FsType, "vfat");
     EXPECT_EQ(entries[8].Source, "/dev/sdb1");
@@ -48,10 +50,14 @@ TEST(MountTable, PassesOverMalformedLines) {
     EXPECT_EQ(entries[0].MountPoint, "/good");
 }
 
-TEST(MountTable, LeavesOutPseudoAndNetworkFileSystemsAndSortsTheRest) {
+TEST(MountTable, KeepsOnlyFileSystemsAPlayerCanCarryAndSortsThem) {
     EXPECT_EQ(PlayerMountPoints(ParseMountInfo(kRecordedTable)),
               (std::vector<std::string>{"/", "/media/ann/My Player", "/mnt/back\\slash\ttab",
-                                        "/mnt/ram", "/sys/fs/cgroup"}));
+                                        "/sys/fs/cgroup"}));
+    for (const char* type : {"fuse", "fuse.ntfs-3g", "fuse.sshfs", "cifs", "smb3", "nfs", "9p",
+                             "overlay", "squashfs", "ramfs", "autofs", ""}) {
+        EXPECT_FALSE(CanHoldPlayer(type)) << type;
+    }
 }
 
 TEST(MountTable, UnescapesOnlyOctalBytes) {

@@ -40,6 +40,25 @@ TEST(MountWatcher, ReportsEachNewMountPointOnceAndIgnoresRemovals) {
     EXPECT_FALSE(watcher.NewMountAppeared());
 }
 
+TEST(MountWatcher, APlayerMountedAgainAtTheSameFolderBetweenTwoReadingsIsNew) {
+    TempFolder temp;
+    const std::string table = temp / "mountinfo";
+    WriteFile(table, std::string(kRoot) + kPlayer);
+    MountWatcher watcher(table);
+    const struct {
+        const char* remounted;
+        bool seen;
+    } rows[] = {
+        {"91 26 8:33 / /media/ann/My\\040Player rw - vfat /dev/sdc1 rw\n", true},  // new id
+        {"91 26 8:49 / /media/ann/My\\040Player rw - vfat /dev/sdd1 rw\n", true},  // new device
+        {"91 26 8:49 / /media/ann/My\\040Player ro - vfat /dev/sdd1 ro\n", false}, // options
+    };
+    for (const auto& row : rows) {
+        WriteFile(table, std::string(kRoot) + row.remounted);
+        EXPECT_EQ(watcher.NewMountAppeared(), row.seen) << row.remounted;
+    }
+}
+
 TEST(MountWatcher, AnUnreadableTableKeepsThePreviousReading) {
     TempFolder temp;
     const std::string table = temp / "mountinfo";

@@ -50,8 +50,12 @@ struct FakeJobs : JobStarter {
 
 struct FakeTransfer : NotesTransfer {
     void DeleteOldNotes(const std::string& where) override { Calls.push_back("delete " + where); }
-    void CopyNotesToDevice() override { Calls.push_back("copy"); }
+    bool CopyNotesToDevice() override {
+        Calls.push_back("copy");
+        return CopiesLand;
+    }
     std::vector<std::string> Calls;
+    bool CopiesLand = true;
 };
 
 class RunControlTest : public ::testing::Test {
@@ -145,6 +149,16 @@ TEST_F(RunControlTest, EveryStoryIsFetchedOnceWithAtMostFourAtATime) {
     EXPECT_FALSE(state.Running);
     EXPECT_EQ(std::count(transfer.Calls.begin(), transfer.Calls.end(), "copy"), 1);
     EXPECT_EQ(view.LastStatus(), "Get News Stoped");
+}
+
+TEST_F(RunControlTest, ARunWhoseNotesDidNotAllLandEndsWithoutTheSuccessText) {
+    transfer.CopiesLand = false;
+    run.ButtonCopyClick();
+    FrontPageArrives(3);
+    DrainArticles();
+    EXPECT_FALSE(state.Running);
+    EXPECT_EQ(view.ButtonCaptions.back(), "Get News");
+    EXPECT_EQ(view.StatusTexts, std::vector<std::string>{"iPod copy incomplete"});
 }
 
 TEST_F(RunControlTest, StopDuringTheFrontPageFirstMarksTheJobThenStopsTheRun) {
