@@ -1,12 +1,13 @@
 #include "text/DurableFile.h"
 
-#define NOMINMAX
-#include <algorithm>
 #include <windows.h>
 
 namespace text {
 
 namespace {
+
+// WriteFile takes a 32-bit length.
+constexpr std::size_t kLargestWrite = std::size_t{1} << 30;
 
 std::error_code LastError() {
     return {static_cast<int>(::GetLastError()), std::system_category()};
@@ -26,8 +27,8 @@ std::error_code WriteDurably(const std::string& path, std::string_view content) 
     }
     std::error_code error;
     while (!error && !content.empty()) {
-        // WriteFile takes a 32-bit length.
-        const auto chunk = static_cast<DWORD>(std::min<std::size_t>(content.size(), 1u << 30));
+        const auto chunk =
+            static_cast<DWORD>(content.size() < kLargestWrite ? content.size() : kLargestWrite);
         DWORD written = 0;
         if (!::WriteFile(file, content.data(), chunk, &written, nullptr)) {
             error = LastError();

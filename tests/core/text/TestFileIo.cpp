@@ -3,6 +3,7 @@
 #include "text/FileIo.h"
 
 #include <csignal>
+#include <functional>
 #include <gtest/gtest.h>
 #include <set>
 #include <sys/inotify.h>
