@@ -58,7 +58,8 @@ std::vector<std::string> CutIntoPieces(std::string_view note, KeepWhole keep, st
 
 std::vector<std::string> CutIntoChain(std::string_view body, std::string_view footer,
                                       KeepWhole keep) {
-    // A note longer than all pieces together cannot fit, and is never joined.
+    // A note longer than kMaxNoteParts full pieces cannot fit; body and footer
+    // are then not even joined.
     if (body.size() + footer.size() <= kMaxNoteParts * kMaxNotePart) {
         const std::string note = std::string(body) + std::string(footer);
         std::vector<std::string> pieces =

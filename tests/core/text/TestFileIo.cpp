@@ -42,8 +42,10 @@ TEST(WriteFileAtomic, AFailedWriteLeavesNoTemporaryFileAndTheTargetAsItWas) {
         TempFolder folder;
         const fs::path target = folder.Path() / "target";
         c.prepare(target);
-        const std::string before =
-            fs::is_directory(target) ? FileContent(target / "kept") : FileContent(target);
+        auto content = [&] {
+            return fs::is_directory(target) ? FileContent(target / "kept") : FileContent(target);
+        };
+        const std::string before = content();
         const int threw = RunInForkedChild([&] {
             if (c.sizeLimit > 0) {
                 std::signal(SIGXFSZ, SIG_IGN);
@@ -59,8 +61,7 @@ TEST(WriteFileAtomic, AFailedWriteLeavesNoTemporaryFileAndTheTargetAsItWas) {
         });
         EXPECT_EQ(threw, 1);
         EXPECT_EQ(Names(folder.Path()), std::set<std::string>{"target"});
-        EXPECT_EQ(fs::is_directory(target) ? FileContent(target / "kept") : FileContent(target),
-                  before);
+        EXPECT_EQ(content(), before);
     }
 }
 
