@@ -6,8 +6,7 @@
 // the page size plus 64 MB; "peak/bound" reports that ratio (under 1 meets
 // it), "notes" the files the story gave.
 
-#include "app/ArticleHandler.h"
-#include "notes/NoteWriter.h"
+#include "ArticleMessageRig.h"
 
 #include <atomic>
 #include <benchmark/benchmark.h>
@@ -54,41 +53,25 @@ std::string HostilePage() {
 }
 
 void HandleHostilePage(benchmark::State& state) {
-    const auto folder = std::filesystem::temp_directory_path() / "lumbrant-bench-memory";
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    lumbrant::MainState main;
-    main.WorkDir = folder.string();
-    main.StoryLists[0] = {"Readed", "http://www.hostile.example/x.html", "Hostile", "x"};
-    lumbrant::StoryQueue queue(main.StoryLists);
-    lumbrant::NoteWriter writer(main);
-    lumbrant::ArticleHandler handler(
-        main, queue,
-        [&](const std::string& text, const std::string& title, const std::string& url) {
-            writer.WriteNewsNote(text, title, url);
-        },
-        [](int) {});
-    // Assigned from strings: GCC 12 warns wrongly when a literal is assigned here.
-    main.SlotCategoryCode[0] = std::string("TO");
-    main.SlotStoryId[0] = std::string("1");
+    lumbrant::bench::ArticleMessageRig rig("lumbrant-bench-memory",
+                                           "http://www.hostile.example/x.html", "Hostile", "x");
     const std::string page = HostilePage();
     std::int64_t peak = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        std::filesystem::remove_all(folder / "news");
-        main.SlotPageText[0] = page;
+        std::filesystem::remove_all(rig.NewsFolder());
+        rig.Receive(page);
         const std::int64_t before = liveBytes.load();
         peakBytes = before;
         state.ResumeTiming();
-        handler.OnArticleDone(1, 0);
+        rig.Handle();
         peak = std::max(peak, peakBytes.load() - before);
     }
     state.counters["peak_MB"] = static_cast<double>(peak) / 1e6;
     state.counters["bound_MB"] = kBoundBytes / 1e6;
     state.counters["peak/bound"] = static_cast<double>(peak) / kBoundBytes;
     state.counters["notes"] = static_cast<double>(
-        std::distance(std::filesystem::directory_iterator(folder / "news"), {}) - 1);
-    std::filesystem::remove_all(folder);
+        std::distance(std::filesystem::directory_iterator(rig.NewsFolder()), {}) - 1);
 }
 
 } // namespace
