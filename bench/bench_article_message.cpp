@@ -2,11 +2,9 @@
 // locator, note write) on pages of 50 KB and 500 KB. The median must stay
 // well under 20 ms at 500 KB so that the window stays responsive.
 
-#include "app/ArticleHandler.h"
-#include "notes/NoteWriter.h"
+#include "ArticleMessageRig.h"
 
 #include <benchmark/benchmark.h>
-#include <filesystem>
 
 namespace {
 
@@ -46,30 +44,15 @@ std::string ArticlePage(std::size_t size) {
 }
 
 void HandleArticleMessage(benchmark::State& state) {
-    const auto folder = std::filesystem::temp_directory_path() / "lumbrant-bench-article";
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    lumbrant::MainState main;
-    main.WorkDir = folder.string();
-    main.StoryLists[0] = {"Readed", "http://www.riverside.example/news/bridge.html",
-                          "Bridge to reopen", kSnippet};
-    lumbrant::StoryQueue queue(main.StoryLists);
-    lumbrant::NoteWriter writer(main);
-    lumbrant::ArticleHandler handler(
-        main, queue,
-        [&](const std::string& text, const std::string& title, const std::string& url) {
-            writer.WriteNewsNote(text, title, url);
-        },
-        [](int) {});
+    lumbrant::bench::ArticleMessageRig rig("lumbrant-bench-article",
+                                           "http://www.riverside.example/news/bridge.html",
+                                           "Bridge to reopen", kSnippet);
     const std::string page = ArticlePage(static_cast<std::size_t>(state.range(0)) * 1024);
     for (auto _ : state) {
-        main.SlotPageText[0] = page;
-        main.SlotCategoryCode[0] = "TO";
-        main.SlotStoryId[0] = "1";
-        handler.OnArticleDone(1, 0);
+        rig.Receive(page);
+        rig.Handle();
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * page.size()));
-    std::filesystem::remove_all(folder);
 }
 
 } // namespace

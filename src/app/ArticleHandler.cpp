@@ -53,9 +53,13 @@ void ArticleHandler::HandlePage(int slot) {
     queue_.LookUpStory(state_.SlotCategoryCode.at(index), state_.SlotStoryId.at(index), articleUrl,
                        storyTitle, snippet);
     const std::string bodyText = BodyOf(state_.SlotPageText.at(index));
-    std::vector<text::Index> occurrences;
     const bool listedSite = IsSpecialSite(articleUrl, state_.WorkDir) == 1;
-    const LocateResult located = LocateTextBlock(snippet, bodyText, occurrences);
+    // The positions of the snippet can take eight bytes for every character
+    // of the page; they are gone before the note is written.
+    const LocateResult located = [&] {
+        std::vector<text::Index> occurrences;
+        return LocateTextBlock(snippet, bodyText, occurrences);
+    }();
     if (!located.Found) {
         Log("Not get ");
         return;

@@ -11,7 +11,8 @@ public:
     TLogClass() = delete;
 
     // Writes one entry under the key counter and advances the counter. A log
-    // that cannot be written is passed over silently and the counter stays.
+    // that cannot be written, or that is there but cannot be read (and so
+    // must not be replaced), is passed over silently and the counter stays.
     static void WriteLog(int& counter, const std::string& folder, const std::string& text) noexcept;
 };
 

@@ -2,8 +2,7 @@
 
 namespace lumbrant {
 
-BlockWalker::BlockWalker(std::string_view page, QueryOrder order, std::size_t origin)
-    : page_(page), tags_(page, order, origin) {}
+BlockWalker::BlockWalker(std::string_view page) : page_(page), tags_(page) {}
 
 BlockStep BlockWalker::StepFrom(std::size_t at) {
     BlockStep step;

@@ -29,14 +29,10 @@ struct BlockStep {
 
 class BlockWalker {
 public:
-    // Steps must not start before origin. In Forward order every step must
-    // start at or after where the previous one ended (a single walk).
-    BlockWalker(std::string_view page, QueryOrder order, std::size_t origin = 0);
+    // No step may start before an earlier one.
+    explicit BlockWalker(std::string_view page);
 
     BlockStep StepFrom(std::size_t at);
-
-    // No step will start before from any more (see OccurrenceFinder::SkipTo).
-    void SkipTo(std::size_t from) { tags_.SkipTo(from); }
 
     // The block conversion of the page from start (0-based) to its end.
     std::string Convert(std::size_t start);

@@ -56,12 +56,12 @@ bool IsRemovableTag(std::string_view name) {
 }
 
 std::string ConvertBlock(std::string_view html) {
-    return BlockWalker(html, QueryOrder::Forward).Convert(0);
+    return BlockWalker(html).Convert(0);
 }
 
 std::string LongestBlock(std::string_view html) {
     const std::string text = TidyWhitespace(html);
-    TagScanner tags(text, QueryOrder::Forward);
+    TagScanner tags(text);
     std::string best;
     // The scanned text is `piece` (what was kept since the last split, tags
     // turned into blanks) followed by `text` from `at` on.

@@ -19,16 +19,9 @@ char LowerAscii(char c) {
 
 } // namespace
 
-TagScanner::TagScanner(std::string_view text, QueryOrder order, std::size_t origin)
-    : text_(text), opens_(text, "<", order, origin), closes_(text, ">", order, origin),
-      commentEnds_(text, "-->", order, origin), scriptEnds_(text, "/script>", order, origin),
-      styleEnds_(text, "/style>", order, origin) {}
-
-void TagScanner::SkipTo(std::size_t from) {
-    for (OccurrenceFinder* finder : {&opens_, &closes_, &commentEnds_, &scriptEnds_, &styleEnds_}) {
-        finder->SkipTo(from);
-    }
-}
+TagScanner::TagScanner(std::string_view text)
+    : text_(text), opens_(text, "<"), closes_(text, ">"), commentEnds_(text, "-->"),
+      scriptEnds_(text, "/script>"), styleEnds_(text, "/style>") {}
 
 TagReading TagScanner::Read(std::size_t open, std::size_t close) {
     const char* tagText = text_.data() + open + 1;

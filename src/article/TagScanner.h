@@ -30,12 +30,8 @@ class TagScanner {
 public:
     static constexpr std::size_t npos = OccurrenceFinder::npos;
 
-    // Queries must not ask for positions before origin, and in Forward order
-    // must not go back.
-    TagScanner(std::string_view text, QueryOrder order, std::size_t origin = 0);
-
-    // No query will ask for a position before from any more.
-    void SkipTo(std::size_t from);
+    // Queries must not go back.
+    explicit TagScanner(std::string_view text);
 
     std::size_t NextOpen(std::size_t from) { return opens_.Next(from); }
     std::size_t NextClose(std::size_t from) { return closes_.Next(from); }

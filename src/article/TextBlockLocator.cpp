@@ -1,70 +1,62 @@
 #include "article/TextBlockLocator.h"
 
 #include "article/BlockWalker.h"
-#include "article/CandidateRanker.h"
+#include "article/CandidateSweep.h"
 #include "article/KeyMatcher.h"
 #include "article/OccurrenceFinder.h"
 
 #include <algorithm>
 #include <cstdint>
+#include <numeric>
 #include <optional>
 
 namespace lumbrant {
 
 namespace {
 
-// Converts from every listed position and keeps the longest result. Many
-// positions of one page are measured together (see CandidateRanker), and
-// only the winner is converted in full.
+// Converts from every listed position and keeps the longest result. All
+// positions of one page are measured together in one pass (see
+// CandidateSweep), and only the winner is converted in full.
 std::string LongestCandidate(const std::vector<text::Index>& occurrences, std::string_view bodyText,
                              std::string_view key, std::string_view replacement, bool replace) {
     if (occurrences.empty()) {
         return {};
     }
     const auto size = static_cast<text::Index>(bodyText.size());
-    std::vector<std::size_t> starts;
-    starts.reserve(occurrences.size());
-    for (text::Index position : occurrences) {
-        starts.push_back(static_cast<std::size_t>(std::clamp<text::Index>(position - 1, 0, size)));
-    }
-    auto finish = [&](std::string block) {
+    auto startOf = [&](std::size_t i) {
+        return static_cast<std::size_t>(std::clamp<text::Index>(occurrences[i] - 1, 0, size));
+    };
+    auto finish = [&](std::size_t i) {
+        std::string block = BlockWalker(bodyText).Convert(startOf(i));
         return replace ? text::ReplaceAll(block, key, replacement) : block;
     };
-    if (starts.size() == 1) {
-        return finish(BlockWalker(bodyText, QueryOrder::Forward).Convert(starts.front()));
+    if (occurrences.size() == 1) {
+        return finish(0);
     }
-    BlockWalker walker(bodyText, QueryOrder::AnyOrder,
-                       *std::min_element(starts.begin(), starts.end()));
-    // In increasing order, no conversion looks back before the latest start.
-    const bool increasing = std::is_sorted(starts.begin(), starts.end());
     std::optional<KeyMatcher> matcher;
     if (replace && !key.empty()) {
         matcher.emplace(key);
     }
     const auto growth =
         static_cast<std::int64_t>(replacement.size()) - static_cast<std::int64_t>(key.size());
-    // A block that is a proper end part of an earlier one is shorter and
-    // holds no more keys, so it cannot win unless replacing shrinks the text.
+    // A block that is a proper end part of another is shorter and holds no
+    // more keys, so it cannot win unless replacing shrinks the text.
     const bool skipEndParts = !matcher || growth >= 0;
-    CandidateRanker ranker(walker, matcher ? &*matcher : nullptr);
-
-    std::size_t best = 0;
-    std::int64_t bestLength = -1;
-    for (std::size_t i = 0; i < starts.size(); ++i) {
-        if (skipEndParts && ranker.Covered(starts[i])) {
-            continue;
+    CandidateSweep sweep(bodyText, matcher ? &*matcher : nullptr, growth, skipEndParts);
+    if (std::is_sorted(occurrences.begin(), occurrences.end())) {
+        for (std::size_t i = 0; i < occurrences.size(); ++i) {
+            sweep.Add(startOf(i), i);
         }
-        if (increasing) {
-            walker.SkipTo(starts[i]);
-        }
-        const BlockMeasure measure = ranker.MeasureFrom(starts[i]);
-        const std::int64_t length = measure.Empty ? 0 : measure.Length + growth * measure.KeyCount;
-        if (length > bestLength) {
-            best = i;
-            bestLength = length;
+    } else {
+        std::vector<std::size_t> order(occurrences.size());
+        std::iota(order.begin(), order.end(), std::size_t{0});
+        std::stable_sort(order.begin(), order.end(),
+                         [&](std::size_t a, std::size_t b) { return startOf(a) < startOf(b); });
+        for (const std::size_t i : order) {
+            sweep.Add(startOf(i), i);
         }
     }
-    return finish(BlockWalker(bodyText, QueryOrder::Forward).Convert(starts[best]));
+    return finish(sweep.Winner());
 }
 
 struct Strategy {
@@ -130,8 +122,8 @@ void FindOccurrences(std::string_view key, std::string_view bodyText,
     if (occurrences.size() < 2) {
         return;
     }
-    OccurrenceFinder opens(bodyText, "<", QueryOrder::Forward);
-    OccurrenceFinder closes(bodyText, ">", QueryOrder::Forward);
+    OccurrenceFinder opens(bodyText, "<");
+    OccurrenceFinder closes(bodyText, ">");
     // 1-based, 0 for none, as the comparison "the next < lies after the next >" needs.
     auto oneBased = [](std::size_t at) {
         return at == OccurrenceFinder::npos ? text::Index{0} : static_cast<text::Index>(at) + 1;

@@ -2,7 +2,7 @@
 set(article_dir ${CMAKE_CURRENT_LIST_DIR})
 add_library(lumbrant_article STATIC
   ${article_dir}/BlockWalker.cpp
-  ${article_dir}/CandidateRanker.cpp
+  ${article_dir}/CandidateSweep.cpp
   ${article_dir}/HtmlToText.cpp
   ${article_dir}/KeyMatcher.cpp
   ${article_dir}/OccurrenceFinder.cpp

@@ -80,7 +80,11 @@ void ParseSection(std::string_view section, std::string_view code,
     StoryList& list = lists[static_cast<std::size_t>(index)];
     const Index markerLength = static_cast<Index>(kStoryItemMarker.size());
     std::string_view rest = section;
-    while (const Index p = text::Pos(kStoryItemMarker, rest)) {
+    for (std::size_t stories = 0; stories < kMaxStoriesPerSection; ++stories) {
+        const Index p = text::Pos(kStoryItemMarker, rest);
+        if (p == 0) {
+            break;
+        }
         rest = TailFrom(rest, p + markerLength);
         const Index q = text::Pos(kStoryItemMarker, rest);
         std::string item(q == 0 ? rest : rest.substr(0, static_cast<std::size_t>(q - 1)));

@@ -1,5 +1,7 @@
 #include "notes/NoteChain.h"
 
+#include <iterator>
+
 namespace lumbrant {
 
 namespace {
@@ -39,15 +41,40 @@ Cut NextCut(std::string_view note, std::size_t start, const KeepWhole& keep) {
 
 } // namespace
 
-std::vector<std::string> CutIntoPieces(std::string_view note, KeepWhole keep) {
+std::vector<std::string> CutIntoPieces(std::string_view note, KeepWhole keep, std::size_t most) {
     std::vector<std::string> pieces;
     std::size_t start = 0;
     while (note.size() - start > kMaxNotePart) {
         const Cut cut = NextCut(note, start, keep);
         pieces.emplace_back(note.substr(start, cut.pieceEnd - start));
+        if (pieces.size() == most) {
+            return pieces;
+        }
         start = cut.nextStart;
     }
     pieces.emplace_back(note.substr(start));
+    return pieces;
+}
+
+std::vector<std::string> CutIntoChain(std::string_view body, std::string_view footer,
+                                      KeepWhole keep) {
+    // A note longer than kMaxNoteParts full pieces cannot fit; body and footer
+    // are then not even joined.
+    if (body.size() + footer.size() <= kMaxNoteParts * kMaxNotePart) {
+        const std::string note = std::string(body) + std::string(footer);
+        std::vector<std::string> pieces =
+            CutIntoPieces(note, {body.size() + keep.start, keep.length}, kMaxNoteParts + 1);
+        if (pieces.size() <= kMaxNoteParts) {
+            return pieces;
+        }
+    }
+    std::vector<std::string> footerPieces = CutIntoPieces(footer, keep, kMaxNoteParts);
+    if (footerPieces.size() >= kMaxNoteParts) {
+        return {};
+    }
+    std::vector<std::string> pieces = CutIntoPieces(body, {}, kMaxNoteParts - footerPieces.size());
+    pieces.insert(pieces.end(), std::make_move_iterator(footerPieces.begin()),
+                  std::make_move_iterator(footerPieces.end()));
     return pieces;
 }
 

@@ -3,6 +3,7 @@
 // Cutting a note that is too long for one file into the pieces of a chain.
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,6 +12,8 @@ namespace lumbrant {
 
 inline constexpr std::size_t kMaxNotePart = 1900;
 inline constexpr std::size_t kMinNotePart = 1700;
+// The most notes one story may fill.
+inline constexpr std::size_t kMaxNoteParts = 100;
 
 // A stretch of the note, by 0-based start and length, that no cut may split.
 struct KeepWhole {
@@ -25,7 +28,18 @@ struct KeepWhole {
 // nothing repeated. Neither cut falls inside keep: a space inside it is passed
 // over, and a cut after kMaxNotePart characters that would split it moves to
 // its start (unless keep is too long for any piece). Every piece holds at most
-// kMaxNotePart characters. A note that fits is its own single piece.
-std::vector<std::string> CutIntoPieces(std::string_view note, KeepWhole keep);
+// kMaxNotePart characters. A note that fits is its own single piece. At most
+// `most` pieces are made: of a note that needs more, the last one made is
+// not the note's end.
+std::vector<std::string> CutIntoPieces(std::string_view note, KeepWhole keep,
+                                       std::size_t most = SIZE_MAX);
+
+// The pieces of body followed by footer, at most kMaxNoteParts of them. When
+// the whole needs more, the body is shortened to the first pieces it would
+// be cut into, and the footer's own pieces follow them, so that the chain
+// still ends with the whole footer. Empty when the footer alone fills
+// kMaxNoteParts pieces. keep lies in the footer.
+std::vector<std::string> CutIntoChain(std::string_view body, std::string_view footer,
+                                      KeepWhole keep);
 
 } // namespace lumbrant

@@ -4,25 +4,15 @@
 #include "text/ByteText.h"
 #include "text/FileIo.h"
 
-#include <stdexcept>
-
 namespace lumbrant {
 
 void AddToIndex(const std::string& newsFolder, const std::string& target, const std::string& title,
                 const std::string& titleLine) {
     const std::string path = newsFolder + "index";
-    std::string lines;
-    if (text::FileExists(path)) {
-        // An index that exists but cannot be read must not be started afresh:
-        // that would drop the links to every story written before.
-        const auto content = text::ReadFileBytes(path);
-        if (!content) {
-            throw std::runtime_error("Cannot read file \"" + path + "\".");
-        }
-        lines = text::NormalizeLines(DropNul(*content));
-    } else {
-        lines = text::NormalizeLines(titleLine);
-    }
+    // An index that exists but cannot be read must not be started afresh:
+    // that would drop the links to every story written before.
+    const auto content = text::ReadFileIfPresent(path);
+    std::string lines = text::NormalizeLines(content ? DropNul(*content) : titleLine);
     lines += text::NormalizeLines(IndexLinkLine(target, title));
     text::WriteFileAtomic(path, lines);
 }

@@ -43,6 +43,13 @@ std::string DropNul(std::string_view s) {
     return out;
 }
 
+std::string OneLineTitle(std::string_view title) {
+    std::string line = DropNul(title);
+    std::replace_if(
+        line.begin(), line.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    return line;
+}
+
 std::string BackLinkLine() {
     return "<a href=\"index\">Back</a>";
 }

@@ -23,6 +23,10 @@ std::string CleanNoteText(const std::string& storyTitle, const std::string& text
 // it too), and the note reader would take it for the end of the note.
 std::string DropNul(std::string_view s);
 
+// The title without NUL bytes and with every CR and LF a blank, so that a
+// headline stays one line in its note and in the index.
+std::string OneLineTitle(std::string_view title);
+
 std::string BackLinkLine();
 std::string ContinueLinkLine(const std::string& noteName, std::size_t nextPart);
 std::string IndexLinkLine(const std::string& target, const std::string& title);

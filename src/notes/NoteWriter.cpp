@@ -37,25 +37,30 @@ NoteWriter::NoteWriter(MainState& state) : state_(state) {}
 
 void NoteWriter::WriteNewsNote(const std::string& text, const std::string& storyTitle,
                                const std::string& articleUrl) {
-    const std::string title = DropNul(storyTitle);
-    std::string note = CleanNoteText(title, DropNul(text));
-    if (note.size() < kMinNoteText) {
+    const std::string title = OneLineTitle(storyTitle);
+    const std::string body = CleanNoteText(title, DropNul(text));
+    if (body.size() < kMinNoteText) {
         return;
     }
+    const std::string footer = NoteFooter(DropNul(articleUrl));
     // A chain cut inside the "Back" link line would leave the reader two halves of plain text.
-    const KeepWhole backLink{note.size() + kEmptyLineBreak.size(), BackLinkLine().size()};
-    note += NoteFooter(DropNul(articleUrl));
+    const KeepWhole backLink{kEmptyLineBreak.size(), BackLinkLine().size()};
+    const bool single = body.size() + footer.size() <= kMaxNotePart;
+    const std::vector<std::string> pieces =
+        single ? std::vector<std::string>{body + footer} : CutIntoChain(body, footer, backLink);
+    if (pieces.empty()) {
+        return;
+    }
 
     const std::string folder = LocalNewsFolder(state_.WorkDir);
     EnsureFolder(folder);
     const std::string name = NextNoteName();
 
-    if (note.size() <= kMaxNotePart) {
-        StoreNote(folder + name, note);
+    if (single) {
+        StoreNote(folder + name, pieces.front());
         AddToIndex(folder, name, title, kIndexOfSingleNote);
         return;
     }
-    const std::vector<std::string> pieces = CutIntoPieces(note, backLink);
     for (std::size_t k = 0; k < pieces.size(); ++k) {
         std::string part = pieces[k];
         if (k + 1 < pieces.size()) {

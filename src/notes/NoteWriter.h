@@ -16,7 +16,9 @@ public:
     explicit NoteWriter(MainState& state);
 
     // Writes the story's notes and adds its index line; a story whose text
-    // is too short is dropped without a word and uses no number. Catches
+    // is too short is dropped without a word and uses no number. A story
+    // too long for kMaxNoteParts notes loses the end of its text, not its
+    // footer (and is dropped when its link alone would fill them). Catches
     // nothing: a folder or file that cannot be written raises
     // std::runtime_error to the caller.
     void WriteNewsNote(const std::string& text, const std::string& storyTitle,

@@ -40,15 +40,9 @@ void SettingsFileLinux::CreateKey() {
     if (error) {
         throw std::runtime_error("Cannot create folder \"" + folder_ + "\". " + error.message());
     }
-    const auto content = text::ReadFileBytes(path_);
-    if (content) {
-        document_ = SettingsDocument::Parse(*content);
-    } else if (std::filesystem::exists(path_, error) || error) {
-        // Rewriting a file that could not be read would lose whatever it holds.
-        throw std::runtime_error("Cannot read file \"" + path_ + "\".");
-    } else {
-        document_.emplace();
-    }
+    // Rewriting a file that could not be read would lose whatever it holds.
+    const auto content = text::ReadFileIfPresent(path_);
+    document_ = content ? SettingsDocument::Parse(*content) : SettingsDocument();
     writable_ = true;
 }
 

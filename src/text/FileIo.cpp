@@ -1,8 +1,8 @@
 #include "text/FileIo.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
+#include "text/DurableFile.h"
+
+#include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
@@ -24,24 +24,27 @@ std::optional<std::string> ReadFileBytes(const std::string& path) {
     return content;
 }
 
-void WriteFileAtomic(const std::string& path, const std::string& content) {
-    const std::string temporary = path + ".tmp~";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) {
-            throw std::runtime_error("Cannot create file \"" + path + "\". " +
-                                     std::strerror(errno));
-        }
-        out.write(content.data(), static_cast<std::streamsize>(content.size()));
-        out.flush();
-        if (!out) {
-            std::error_code ignored;
-            fs::remove(temporary, ignored);
-            throw std::runtime_error("Cannot write file \"" + path + "\".");
-        }
+std::optional<std::string> ReadFileIfPresent(const std::string& path) {
+    if (auto content = ReadFileBytes(path)) {
+        return content;
     }
     std::error_code error;
-    fs::rename(temporary, path, error);
+    if (fs::exists(path, error) || error) {
+        throw std::runtime_error("Cannot read file \"" + path + "\".");
+    }
+    return std::nullopt;
+}
+
+void WriteFileAtomic(const std::string& path, const std::string& content) {
+    // The process id and a count make the name unique, so that two writers,
+    // in this process or another, never write into each other's file.
+    static std::atomic<unsigned long> writes{0};
+    const std::string temporary =
+        path + "." + std::to_string(CurrentProcessId()) + "-" + std::to_string(++writes) + ".tmp~";
+    std::error_code error = WriteDurably(temporary, content);
+    if (!error) {
+        error = MoveIntoPlace(temporary, path);
+    }
     if (error) {
         std::error_code ignored;
         fs::remove(temporary, ignored);

@@ -1,8 +1,8 @@
 #pragma once
 
 // Whole-file reads and writes. A file that is rewritten goes whole to a
-// temporary name beside it and is then renamed into place, so an interrupted
-// write never leaves half a file.
+// temporary name beside it, is flushed to the disk and is then renamed into
+// place, so that neither an interrupted write nor a crash leaves half a file.
 
 #include <optional>
 #include <string>
@@ -12,8 +12,15 @@ namespace text {
 // The file's bytes, or nothing when it does not exist or cannot be read.
 std::optional<std::string> ReadFileBytes(const std::string& path);
 
-// Writes content to path through a temporary file and a rename. Throws
-// std::runtime_error with a readable message when that fails.
+// The file's bytes, or nothing when there is no file at path. Throws
+// std::runtime_error when something is there that cannot be read (or when
+// that cannot be told), so that a file is never started afresh over
+// content that could not be read.
+std::optional<std::string> ReadFileIfPresent(const std::string& path);
+
+// Writes content to path through a temporary file of a name of its own and
+// a rename. Throws std::runtime_error with a readable message when that
+// fails, and then leaves neither the temporary file nor a changed path.
 void WriteFileAtomic(const std::string& path, const std::string& content);
 
 bool FileExists(const std::string& path);

@@ -59,8 +59,7 @@ std::optional<std::string_view> KeyName(std::string_view line) {
     return Trim(equals == std::string_view::npos ? trimmed : trimmed.substr(0, equals));
 }
 
-std::vector<std::string> LoadLines(const std::string& path) {
-    const auto content = ReadFileBytes(path);
+std::vector<std::string> LinesOf(const std::optional<std::string>& content) {
     return content ? SplitLines(*content) : std::vector<std::string>{};
 }
 
@@ -71,7 +70,7 @@ IniFile::IniFile(std::string path) : path_(std::move(path)) {}
 std::vector<std::string> IniFile::ReadSectionKeys(const std::string& section) const {
     std::vector<std::string> keys;
     bool inside = false;
-    for (const std::string& line : LoadLines(path_)) {
+    for (const std::string& line : LinesOf(ReadFileBytes(path_))) {
         if (const auto name = SectionName(line)) {
             inside = EqualsIgnoreCase(*name, section);
             continue;
@@ -87,7 +86,9 @@ std::vector<std::string> IniFile::ReadSectionKeys(const std::string& section) co
 
 void IniFile::WriteString(const std::string& section, const std::string& key,
                           const std::string& value) const {
-    std::vector<std::string> lines = LoadLines(path_);
+    // A file that is there but cannot be read is not rewritten from nothing:
+    // that would drop every line it holds.
+    std::vector<std::string> lines = LinesOf(ReadFileIfPresent(path_));
     const std::string entry = key + "=" + value;
 
     std::optional<std::size_t> sectionLine;

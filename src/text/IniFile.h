@@ -19,7 +19,8 @@ public:
     // the section is missing.
     std::vector<std::string> ReadSectionKeys(const std::string& section) const;
 
-    // Writes one key. Throws std::runtime_error when the file cannot be written.
+    // Writes one key. Throws std::runtime_error when the file cannot be
+    // written, or when it is there but cannot be read.
     void WriteString(const std::string& section, const std::string& key,
                      const std::string& value) const;
 

@@ -1,6 +1,11 @@
+set(text_test_sources
+  ${CMAKE_CURRENT_LIST_DIR}/text/TestByteText.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/text/TestIniFile.cpp
+)
+if(NOT WIN32)
+  list(APPEND text_test_sources ${CMAKE_CURRENT_LIST_DIR}/text/TestFileIo.cpp)
+endif()
 lumbrant_add_test(test_text
-  SOURCES
-    ${CMAKE_CURRENT_LIST_DIR}/text/TestByteText.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/text/TestIniFile.cpp
+  SOURCES ${text_test_sources}
   LIBS lumbrant_foundation
 )

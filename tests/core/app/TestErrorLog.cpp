@@ -1,5 +1,6 @@
 #include "app/LogClass.h"
 #include "support/TempFolder.h"
+#include "support/UnreadableFile.h"
 
 #include <gtest/gtest.h>
 
@@ -29,6 +30,21 @@ TEST(ErrorLog, AnUnwritableLogIsSilentAndKeepsTheCounter) {
     int counter = 7;
     TLogClass::WriteLog(counter, (folder.Path() / "missing" / "deeper").string(), "x");
     EXPECT_EQ(counter, 7);
+}
+
+TEST(ErrorLog, AnUnreadableLogKeepsEveryEntryAndTheCounter) {
+    TempFolder folder;
+    const auto log = folder.Path() / "Rovad.txt";
+    const std::string earlier = "[Access Log]\r\n0=old0\r\n1=old1\r\n";
+    WriteFile(log, earlier);
+    const int counterAfter = testing::RunWhileUnreadable(folder.Path(), log, [&] {
+        int counter = 7;
+        TLogClass::WriteLog(counter, folder.Path().string(), "Not get ");
+        return counter;
+    });
+    EXPECT_EQ(counterAfter, 7);
+    EXPECT_EQ(ReadFile(log), earlier);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
 }
 
 } // namespace

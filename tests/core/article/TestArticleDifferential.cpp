@@ -1,8 +1,6 @@
 // The fast conversions and the locator against their literal, slow forms on
 // many seeded, generated inputs. A mismatch is shrunk before it is shown.
 
-#include "article/BlockWalker.h"
-#include "article/CandidateRanker.h"
 #include "article/HtmlToText.h"
 #include "article/KeyMatcher.h"
 #include "article/TextBlockLocator.h"
@@ -10,8 +8,10 @@
 #include "core/article/MessyHtml.h"
 #include "oracle/ArticleOracle.h"
 
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
+#include <numeric>
 
 using articletest::Escaped;
 using articletest::MessyHtml;
@@ -185,26 +185,26 @@ TEST(ArticleDifferential, ExtractionsMatchWhereManyConversionsMeet) {
     }
 }
 
-TEST(ArticleDifferential, SharedTailsMeasureEveryStartExactly) {
+TEST(ArticleDifferential, ConversionsThatShareTheirCourseAreRankedExactly) {
+    // Every position of the page a start, in page order and reversed. A
+    // replacement that lengthens lets end parts be passed over; one that
+    // shortens has every start measured, so that many conversions meet.
     MessyHtml gen(16);
     auto& rng = gen.Random();
     const std::vector<std::string> keys{"x x", "x", "xx", "x  x", "y x", "x y", " x", "x "};
     for (int i = 0; i < 3000; ++i) {
         const std::string body = i % 2 == 0 ? gen.Tokens(rng.Below(60)) : gen.Page(rng.Below(60));
         const std::string& key = rng.Pick(keys);
-        const lumbrant::KeyMatcher matcher(key);
-        lumbrant::BlockWalker walker(body, lumbrant::QueryOrder::AnyOrder);
-        lumbrant::CandidateRanker ranker(walker, &matcher);
-        for (std::size_t start = 0; start <= body.size(); ++start) {
-            const std::string block = oracle::ConvertBlock(text::From(body, start + 1));
-            // Each replacement by key + "#" adds one character.
-            const auto matches = static_cast<std::int64_t>(
-                text::ReplaceAll(block, key, key + "#").size() - block.size());
-            const lumbrant::BlockMeasure measure = ranker.MeasureFrom(start);
-            ASSERT_EQ(measure.Empty ? 0 : measure.Length, static_cast<std::int64_t>(block.size()))
-                << "body \"" << Escaped(body) << "\" start " << start;
-            ASSERT_EQ(measure.Empty ? 0 : measure.KeyCount, matches)
-                << "body \"" << Escaped(body) << "\" key \"" << key << "\" start " << start;
+        std::vector<text::Index> positions(body.size() + 1);
+        std::iota(positions.begin(), positions.end(), text::Index{1});
+        for (const std::string& replacement : {key + "#", std::string()}) {
+            for (int pass = 0; pass < 2; ++pass) {
+                ASSERT_EQ(lumbrant::ExtractBlockWithSnippet(positions, body, key, replacement),
+                          oracle::ExtractBlockWithSnippet(positions, body, key, replacement, true))
+                    << "body \"" << Escaped(body) << "\" key \"" << key << "\" replacement \""
+                    << replacement << "\" pass " << pass;
+                std::reverse(positions.begin(), positions.end());
+            }
         }
     }
 }

@@ -132,6 +132,25 @@ TEST(FrontPageParser, AnAgeInMinutesSearchesFromTheSixteenthCharacter) {
     EXPECT_EQ(ExtractStoryField(item, 'f'), "B");
 }
 
+TEST(FrontPageParser, ASectionGivesAtMost250StoriesAParseAndTheOthersStayWhole) {
+    std::vector<std::vector<std::string>> sections = ThreePerSection();
+    sections[1].clear();
+    for (int i = 1; i <= 251; ++i) {
+        const std::string id = std::to_string(i);
+        sections[1].push_back(Item("http://site.example/w" + id, "Head " + id, "Snip " + id));
+    }
+    Lists lists;
+    ParseFrontPageSections(Page(sections), lists);
+    ASSERT_EQ(lists[1].size(), 250u * 4);
+    EXPECT_EQ(lists[1][249 * 4 + 1], "http://site.example/w250");
+    EXPECT_EQ(lists[1][249 * 4 + 3], "Snip 250");
+    EXPECT_EQ(Links(lists[2]),
+              (std::vector<std::string>{"http://site.example/LO0", "http://site.example/LO1",
+                                        "http://site.example/LO2"}));
+    ParseFrontPageSections(Page(sections), lists);
+    EXPECT_EQ(lists[1].size(), 500u * 4);
+}
+
 TEST(FrontPageParser, ASecondParseAppendsWithNewIds) {
     Lists lists;
     const std::string page = Page(ThreePerSection());

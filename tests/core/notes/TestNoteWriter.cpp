@@ -1,5 +1,7 @@
+#include "notes/NoteChain.h"
 #include "notes/NoteWriter.h"
 #include "platform/Paths.h"
+#include "support/UnreadableFile.h"
 #include "text/FileIo.h"
 
 #include <filesystem>
@@ -150,6 +152,57 @@ TEST_F(NoteWriterTest, TheBackLinkLineIsNeverSplit) {
     EXPECT_EQ(Read("News item 2-1"), note.substr(textEnd + 4) + "\r\n");
 }
 
+// A story of 400,000 characters would fill over 200 notes.
+TEST_F(NoteWriterTest, AStoryFillsAtMostAHundredNotesAndTheLastStillEndsWithItsFooter) {
+    std::string text;
+    while (text.size() < 400000) {
+        text += "word" + std::to_string(text.size() % 97) + " ";
+    }
+    struct Case {
+        std::size_t urlLength;
+        std::size_t parts; // 0: the story is dropped
+    };
+    // Links of 1,000 and 20,000 characters, and one whose footer alone fills every note.
+    for (const Case& c : {Case{1000, 100}, Case{20000, 100}, Case{190000, 0}}) {
+        SCOPED_TRACE("link of " + std::to_string(c.urlLength));
+        fs::remove_all(News());
+        const std::string url = "http://news.example/" + std::string(c.urlLength - 20, 'u');
+        const int counter = state_.NoteCounter;
+        writer_.WriteNewsNote(text, "T", url);
+        if (c.parts == 0) {
+            EXPECT_EQ(state_.NoteCounter, counter);
+            EXPECT_FALSE(fs::exists(News()));
+            continue;
+        }
+        const std::string name = "News item " + std::to_string(state_.NoteCounter);
+        EXPECT_EQ(Files().size(), c.parts + 1);
+        std::string chain;
+        for (std::size_t k = 0; k < c.parts; ++k) {
+            std::string part = Read(name + "-" + std::to_string(k));
+            const std::string link = Continue(name + "-" + std::to_string(k + 1));
+            if (k + 1 < c.parts) {
+                ASSERT_TRUE(part.ends_with(link)) << "part " << k;
+                part.resize(part.size() - link.size());
+            }
+            EXPECT_LE(part.size(), lumbrant::kMaxNotePart + 2) << "part " << k;
+            chain += part;
+        }
+        const std::string footer =
+            "\r\n\r\n<a href=\"index\">Back</a>\r\n\r\nMore detail, please visit ";
+        EXPECT_TRUE(chain.ends_with(footer + url + "\r\n"));
+        EXPECT_TRUE(chain.starts_with(kTitleLine + text.substr(0, 1000)));
+    }
+}
+
+TEST_F(NoteWriterTest, ALineBreakInATitleBecomesABlankInTheNoteAndTheIndex) {
+    const std::string text(400, 'x');
+    writer_.WriteNewsNote(text, "Rain\r<a href=\"elsewhere\">Planted</a>\nnow", kUrl);
+    const std::string title = "Rain <a href=\"elsewhere\">Planted</a> now";
+    EXPECT_EQ(Read("News item 1"), title + "\r\n" + text + kFooter + "\r\n");
+    EXPECT_EQ(Read("index"),
+              "<title>Here Starts</title>\r\n<a href=\"News item 1\">" + title + "</a>\r\n");
+}
+
 TEST_F(NoteWriterTest, TheIndexTitleIsSetByTheFirstStoryOfTheFolder) {
     Write(TextFor(500));
     Write(TextFor(2500));
@@ -247,15 +300,18 @@ TEST_F(NoteWriterTest, ANoteThatCannotBeWrittenRaisesAndGetsNoIndexLine) {
 }
 
 TEST_F(NoteWriterTest, AnUnreadableIndexRaisesInsteadOfStartingAfresh) {
-    if (::geteuid() == 0) {
-        GTEST_SKIP() << "file permissions do not bind the superuser";
-    }
     fs::create_directory(News());
-    const std::string index = (News() / "index").string();
-    text::WriteFileAtomic(index, "<title>Here Starts</title>\r\n<a href=\"a\">A</a>\r\n");
-    fs::permissions(index, fs::perms::none);
-    EXPECT_THROW(Write(TextFor(500)), std::runtime_error);
-    fs::permissions(index, fs::perms::owner_all);
+    const fs::path index = News() / "index";
+    text::WriteFileAtomic(index.string(), "<title>Here Starts</title>\r\n<a href=\"a\">A</a>\r\n");
+    const int raised = lumbrant::testing::RunWhileUnreadable(dir_, index, [&] {
+        try {
+            Write(TextFor(500));
+            return 0;
+        } catch (const std::runtime_error&) {
+            return 1;
+        }
+    });
+    EXPECT_EQ(raised, 1);
     EXPECT_EQ(Read("index"), "<title>Here Starts</title>\r\n<a href=\"a\">A</a>\r\n");
 }
 

@@ -69,7 +69,7 @@ TEST_F(SettingsStoreTest, FirstStartLogsTheMissingAutomaticModeOnceAndKeepsTheDe
                               "AG=dword:00000000\r\nHS=dword:00000000\r\n"
                               "CI=dword:00000000\r\nVE=dword:00000000\r\n");
     EXPECT_FALSE(text::FileExists(autostartPath_));
-    EXPECT_FALSE(text::FileExists(settingsPath_ + ".tmp~"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(config_ + "/Quiller"), {}), 1);
     EXPECT_EQ(state.LogCounter, 1);
 
     const MainState second = Restart();

@@ -31,7 +31,7 @@ TEST_F(IniFileTest, CreatesTheFileWithTheSectionInCrLfLines) {
     ini.WriteString("Access Log", "0", "FormShow:boom");
     ini.WriteString("Access Log", "1", "Right 1/4");
     EXPECT_EQ(Content(), "[Access Log]\r\n0=FormShow:boom\r\n1=Right 1/4\r\n");
-    EXPECT_FALSE(text::FileExists(path_ + ".tmp~"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), {}), 1);
 }
 
 TEST_F(IniFileTest, UpdatesInPlaceAndAppendsToTheEndOfItsSectionIgnoringCase) {

@@ -1,0 +1,24 @@
+#pragma once
+
+// The platform's part of a durable whole-file write: DurableFilePosix.cpp or
+// DurableFileWin.cpp, chosen by CMake.
+
+#include <string>
+#include <string_view>
+#include <system_error>
+
+namespace text {
+
+// The id of the running process, which tells apart the temporary files of
+// programs that write beside each other.
+unsigned long CurrentProcessId();
+
+// Creates the file at path (emptying one that is there), writes content,
+// flushes it to the disk and closes it. Answers the first error; the file
+// may then be left behind.
+std::error_code WriteDurably(const std::string& path, std::string_view content);
+
+// Renames the file from to to, replacing a file at to.
+std::error_code MoveIntoPlace(const std::string& from, const std::string& to);
+
+} // namespace text

@@ -1,0 +1,58 @@
+#include "text/DurableFile.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace text {
+
+namespace {
+
+std::error_code LastError() {
+    return {errno, std::system_category()};
+}
+
+// A write may be cut short or interrupted; it goes on from where it stopped.
+std::error_code WriteAll(int file, std::string_view content) {
+    while (!content.empty()) {
+        const ssize_t written = ::write(file, content.data(), content.size());
+        if (written > 0) {
+            content.remove_prefix(static_cast<std::size_t>(written));
+        } else if (written == 0) {
+            return std::make_error_code(std::errc::io_error);
+        } else if (errno != EINTR) {
+            return LastError();
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+unsigned long CurrentProcessId() {
+    return static_cast<unsigned long>(::getpid());
+}
+
+std::error_code WriteDurably(const std::string& path, std::string_view content) {
+    const int file =
+        ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666);
+    if (file < 0) {
+        return LastError();
+    }
+    std::error_code error = WriteAll(file, content);
+    if (!error && ::fsync(file) != 0) {
+        error = LastError();
+    }
+    // Some file systems report a failed write only when the file is closed.
+    if (::close(file) != 0 && !error) {
+        error = LastError();
+    }
+    return error;
+}
+
+std::error_code MoveIntoPlace(const std::string& from, const std::string& to) {
+    return std::rename(from.c_str(), to.c_str()) == 0 ? std::error_code() : LastError();
+}
+
+} // namespace text

@@ -1,0 +1,56 @@
+#include "text/DurableFile.h"
+
+#include <windows.h>
+
+namespace text {
+
+namespace {
+
+// WriteFile takes a 32-bit length.
+constexpr std::size_t kLargestWrite = std::size_t{1} << 30;
+
+std::error_code LastError() {
+    return {static_cast<int>(::GetLastError()), std::system_category()};
+}
+
+} // namespace
+
+unsigned long CurrentProcessId() {
+    return ::GetCurrentProcessId();
+}
+
+std::error_code WriteDurably(const std::string& path, std::string_view content) {
+    const HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return LastError();
+    }
+    std::error_code error;
+    while (!error && !content.empty()) {
+        const auto chunk =
+            static_cast<DWORD>(content.size() < kLargestWrite ? content.size() : kLargestWrite);
+        DWORD written = 0;
+        if (!::WriteFile(file, content.data(), chunk, &written, nullptr)) {
+            error = LastError();
+        } else if (written == 0) {
+            error = std::make_error_code(std::errc::io_error);
+        }
+        content.remove_prefix(written);
+    }
+    if (!error && !::FlushFileBuffers(file)) {
+        error = LastError();
+    }
+    if (!::CloseHandle(file) && !error) {
+        error = LastError();
+    }
+    return error;
+}
+
+std::error_code MoveIntoPlace(const std::string& from, const std::string& to) {
+    return ::MoveFileExA(from.c_str(), to.c_str(),
+                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
+               ? std::error_code()
+               : LastError();
+}
+
+} // namespace text
