@@ -4,7 +4,7 @@
 
 #include "article/HtmlToText.h"
 #include "article/TextBlockLocator.h"
-#include "oracle/ArticleOracle.h"
+#include "support/ArticleOracle.h"
 
 #include <algorithm>
 #include <benchmark/benchmark.h>

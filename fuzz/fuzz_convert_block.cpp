@@ -1,6 +1,6 @@
 // The fast block conversion against its literal form on arbitrary bytes.
 #include "article/HtmlToText.h"
-#include "oracle/ArticleOracle.h"
+#include "support/ArticleOracle.h"
 
 #include <cstdint>
 #include <string>

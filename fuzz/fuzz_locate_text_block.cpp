@@ -3,7 +3,7 @@
 // out of the page (the more likely way to be found) and then changed at one
 // place, so that every strategy gets its turn.
 #include "article/TextBlockLocator.h"
-#include "oracle/ArticleOracle.h"
+#include "support/ArticleOracle.h"
 
 #include <cstdint>
 #include <string>

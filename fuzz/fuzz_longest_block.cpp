@@ -2,7 +2,7 @@
 // forms on arbitrary bytes.
 #include "article/HtmlToText.h"
 #include "article/WhitespaceTidy.h"
-#include "oracle/ArticleOracle.h"
+#include "support/ArticleOracle.h"
 
 #include <cstdint>
 #include <string>

@@ -1,7 +1,7 @@
 // The program's entry point.
 
-#include "app/FrmMain.h"
-#include "platform/Paths.h"
+#include "ui/FrmMain.h"
+#include "core/Paths.h"
 #include "ui/FrmCopyContinue.h"
 #include "ui/FrmReport.h"
 #include "ui/ProgramStart.h"
@@ -19,7 +19,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationDisplayName("Lumbrant");
     QApplication::setWindowIcon(QIcon());
 
-    const int result = lumbrant::StartProgram(lumbrant::ExecutableFolder, [] {
+    const int result = lumbrant::StartProgram([] { return lumbrant::FolderOfPath(lumbrant::ExecutablePath()); }, [] {
         lumbrant::TFormMain mainWindow(lumbrant::FormDependencies::System());
         lumbrant::TFormCopyContinue copyContinue(&mainWindow);
         lumbrant::TFormReport report(&mainWindow, mainWindow.State());

@@ -1,9 +1,9 @@
 #include "app/AppCore.h"
 
-#include "app/LogClass.h"
+#include "core/LogClass.h"
 #include "frontpage/FrontPageParser.h"
-#include "platform/Paths.h"
-#include "retrieval/Messages.h"
+#include "core/Paths.h"
+#include "core/Messages.h"
 #include "text/ByteText.h"
 #include "text/FileIo.h"
 

@@ -1,10 +1,10 @@
 #include "app/ArticleHandler.h"
 
-#include "app/LogClass.h"
+#include "core/LogClass.h"
 #include "article/HtmlToText.h"
 #include "article/SiteList.h"
 #include "article/TextBlockLocator.h"
-#include "retrieval/Messages.h"
+#include "core/Messages.h"
 #include "text/ByteText.h"
 
 #include <exception>

@@ -1,6 +1,6 @@
 #include "article/SiteList.h"
 
-#include "platform/Paths.h"
+#include "core/Paths.h"
 #include "text/ByteText.h"
 #include "text/FileIo.h"
 #include "text/IniFile.h"

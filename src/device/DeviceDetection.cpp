@@ -1,6 +1,6 @@
 #include "device/DeviceDetection.h"
 
-#include "app/LogClass.h"
+#include "core/LogClass.h"
 #include "device/CaseInsensitivePath.h"
 #include "text/ByteText.h"
 

@@ -6,7 +6,7 @@
 // database file "iPod_Control/iTunes/itunesdb", whatever the letter case.
 
 #include "app/MainState.h"
-#include "app/MainView.h"
+#include "core/MainView.h"
 #include "device/DriveTable.h"
 
 #include <string>

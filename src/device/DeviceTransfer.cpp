@@ -1,8 +1,8 @@
 #include "device/DeviceTransfer.h"
 
-#include "app/LogClass.h"
+#include "core/LogClass.h"
 #include "device/PlayerNotesFolder.h"
-#include "platform/Paths.h"
+#include "core/Paths.h"
 
 #include <filesystem>
 #include <system_error>

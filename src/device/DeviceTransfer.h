@@ -6,8 +6,8 @@
 // not land is logged; a missing device is said in a box.
 
 #include "app/MainState.h"
-#include "app/MainView.h"
-#include "device/NotesTransfer.h"
+#include "core/MainView.h"
+#include "core/NotesTransfer.h"
 
 #include <string>
 

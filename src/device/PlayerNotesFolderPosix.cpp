@@ -1,5 +1,5 @@
 #include "device/PlayerNotesFolder.h"
-#include "platform/Paths.h"
+#include "core/Paths.h"
 
 #include <array>
 #include <cerrno>

@@ -3,7 +3,7 @@
 #include "notes/NoteChain.h"
 #include "notes/NoteIndex.h"
 #include "notes/NoteText.h"
-#include "platform/Paths.h"
+#include "core/Paths.h"
 #include "text/ByteText.h"
 #include "text/FileIo.h"
 

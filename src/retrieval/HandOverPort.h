@@ -5,7 +5,7 @@
 // the port is closed (the window is going away), every waiting job is
 // released and later messages return at once, so closing never hangs.
 
-#include "retrieval/JobPorts.h"
+#include "core/JobPorts.h"
 
 #include <condition_variable>
 #include <functional>

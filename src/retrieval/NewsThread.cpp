@@ -1,8 +1,8 @@
 #include "retrieval/NewsThread.h"
 
-#include "platform/Paths.h"
-#include "platform/UrlDownload.h"
-#include "retrieval/Messages.h"
+#include "core/Paths.h"
+#include "net/UrlDownload.h"
+#include "core/Messages.h"
 #include "text/ByteText.h"
 #include "text/FileIo.h"
 

@@ -3,9 +3,9 @@
 // A fetch job: downloads one page on a thread of its own and hands it to the
 // UI thread with exactly one blocking message, whatever happens.
 
-#include "platform/FetchLimits.h"
-#include "platform/HttpClient.h"
-#include "retrieval/JobPorts.h"
+#include "net/FetchLimits.h"
+#include "net/HttpClient.h"
+#include "core/JobPorts.h"
 
 #include <atomic>
 #include <memory>

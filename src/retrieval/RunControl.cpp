@@ -1,6 +1,6 @@
 #include "retrieval/RunControl.h"
 
-#include "app/LogClass.h"
+#include "core/LogClass.h"
 #include "frontpage/Sections.h"
 
 #include <exception>

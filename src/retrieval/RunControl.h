@@ -5,10 +5,10 @@
 // started slot has reported finished. UI thread only.
 
 #include "app/MainState.h"
-#include "app/MainView.h"
-#include "device/NotesTransfer.h"
+#include "core/MainView.h"
+#include "core/NotesTransfer.h"
 #include "frontpage/StoryQueue.h"
-#include "retrieval/JobPorts.h"
+#include "core/JobPorts.h"
 
 #include <memory>
 #include <string>

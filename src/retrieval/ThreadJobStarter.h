@@ -5,9 +5,9 @@
 // cookies and connection for the life of the program.
 
 #include "app/MainState.h"
-#include "platform/FetchLimits.h"
-#include "platform/HttpClient.h"
-#include "retrieval/JobPorts.h"
+#include "net/FetchLimits.h"
+#include "net/HttpClient.h"
+#include "core/JobPorts.h"
 
 #include <array>
 #include <memory>

@@ -1,7 +1,7 @@
 #include "settings/SettingsStore.h"
 
-#include "app/LogClass.h"
-#include "platform/Paths.h"
+#include "core/LogClass.h"
+#include "core/Paths.h"
 
 #include <stdexcept>
 #include <utility>
@@ -44,11 +44,6 @@ private:
 };
 
 } // namespace
-
-std::string FolderOfPath(const std::string& path) {
-    const auto cut = path.find_last_of(kPathSeparator);
-    return cut == std::string::npos ? std::string() : path.substr(0, cut);
-}
 
 SettingsStore::SettingsStore(MainState& state, SettingsBackend& backend, StartupEntry& startup,
                              std::string executablePath)

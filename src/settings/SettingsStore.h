@@ -42,7 +42,4 @@ private:
     std::string executablePath_;
 };
 
-// The folder part of an executable's full path, without a trailing separator.
-std::string FolderOfPath(const std::string& path);
-
 } // namespace lumbrant

@@ -1,6 +1,6 @@
 #include "ui/FrmReport.h"
 
-#include "app/LogClass.h"
+#include "core/LogClass.h"
 #include "ui/WindowChrome.h"
 
 #include <QDesktopServices>

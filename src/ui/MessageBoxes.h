@@ -3,7 +3,7 @@
 // The program's modal boxes. Tests answer them in advance (setNextAnswer) and
 // read what would have been shown, so that no real modal blocks a test.
 
-#include "app/MainView.h"
+#include "core/MainView.h"
 
 #include <QString>
 #include <QStringList>

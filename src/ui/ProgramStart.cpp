@@ -1,6 +1,6 @@
 #include "ui/ProgramStart.h"
 
-#include "platform/Paths.h"
+#include "core/Paths.h"
 #include "ui/MessageBoxes.h"
 
 #include <QLockFile>

@@ -1,7 +1,7 @@
 // The end-to-end tests move into a mount namespace of their own before
 // anything else runs: that needs a process with one thread.
 
-#include "e2e/PrivateMounts.h"
+#include "support/PrivateMounts.h"
 
 #include <csignal>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "e2e/FolderSnapshot.h"
 
-#include "e2e/Polling.h"
+#include "support/Polling.h"
 
 #include <fstream>
 #include <iterator>

@@ -1,6 +1,6 @@
 #include "e2e/ProgramUnderTest.h"
 
-#include "e2e/Polling.h"
+#include "support/Polling.h"
 
 #include <algorithm>
 #include <fstream>

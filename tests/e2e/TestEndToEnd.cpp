@@ -5,11 +5,11 @@
 // the windows on screen.
 
 #include "e2e/FolderSnapshot.h"
-#include "e2e/Polling.h"
-#include "e2e/PrivateMounts.h"
+#include "support/Polling.h"
+#include "support/PrivateMounts.h"
 #include "e2e/ProgramUnderTest.h"
 #include "e2e/XServer.h"
-#include "integration/ExpectedNotes.h"
+#include "support/ExpectedNotes.h"
 #include "newsdesk/NewsDesk.h"
 #include "support/TempFolder.h"
 

@@ -1,4 +1,4 @@
-#include "integration/ExpectedNotes.h"
+#include "support/ExpectedNotes.h"
 #include "support/EventPump.h"
 #include "support/FormSandbox.h"
 #include "ui/MessageBoxes.h"

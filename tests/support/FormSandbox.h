@@ -4,7 +4,7 @@
 // folder, and a mount table of its own in which test folders appear as
 // players.
 
-#include "app/FrmMain.h"
+#include "ui/FrmMain.h"
 #include "device/DriveTableLinux.h"
 #include "settings/SettingsFileLinux.h"
 #include "settings/StartupEntryLinux.h"

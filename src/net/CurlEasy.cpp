@@ -1,0 +1,76 @@
+#include "net/CurlEasy.h"
+
+#include "text/ByteText.h"
+
+#include <stdexcept>
+
+namespace lumbrant {
+
+namespace {
+
+bool IsWebAddress(const std::string& url) {
+    const std::string lower = text::AsciiLower(url.substr(0, 8));
+    return lower.rfind("http://", 0) == 0 || lower.rfind("https://", 0) == 0;
+}
+
+bool HasPart(CURLU* parsed, CURLUPart part) {
+    char* value = nullptr;
+    const CURLUcode found = curl_url_get(parsed, part, &value, 0);
+    curl_free(value);
+    return found == CURLUE_OK;
+}
+
+bool NamesUserOrPassword(const std::string& url) {
+    const std::unique_ptr<CURLU, decltype(&curl_url_cleanup)> parsed(curl_url(), curl_url_cleanup);
+    if (!parsed || curl_url_set(parsed.get(), CURLUPART_URL, url.c_str(), 0) != CURLUE_OK) {
+        return true;
+    }
+    return HasPart(parsed.get(), CURLUPART_USER) || HasPart(parsed.get(), CURLUPART_PASSWORD);
+}
+
+} // namespace
+
+void CurlCleanup::operator()(CURL* handle) const {
+    curl_easy_cleanup(handle);
+}
+
+void CurlCleanup::operator()(curl_slist* list) const {
+    curl_slist_free_all(list);
+}
+
+bool MayFetch(const std::string& url) {
+    return IsWebAddress(url) && !NamesUserOrPassword(url);
+}
+
+void CheckCurl(CURLcode code, const char* what) {
+    if (code != CURLE_OK) {
+        throw std::runtime_error(std::string(what) + ": " + curl_easy_strerror(code));
+    }
+}
+
+void ApplyCommonOptions(CURL* handle, const FetchLimits& limits) {
+    CheckCurl(curl_easy_setopt(handle, CURLOPT_NOSIGNAL, 1L), "CURLOPT_NOSIGNAL");
+    CheckCurl(curl_easy_setopt(handle, CURLOPT_PROTOCOLS_STR, "http,https"),
+              "CURLOPT_PROTOCOLS_STR");
+    CheckCurl(curl_easy_setopt(handle, CURLOPT_REDIR_PROTOCOLS_STR, "http,https"),
+              "CURLOPT_REDIR_PROTOCOLS_STR");
+    CheckCurl(curl_easy_setopt(handle, CURLOPT_PROXY, ""), "CURLOPT_PROXY");
+    CheckCurl(curl_easy_setopt(handle, CURLOPT_CONNECTTIMEOUT, limits.ConnectTimeoutSeconds),
+              "CURLOPT_CONNECTTIMEOUT");
+    CheckCurl(curl_easy_setopt(handle, CURLOPT_LOW_SPEED_LIMIT, 1L), "CURLOPT_LOW_SPEED_LIMIT");
+    CheckCurl(curl_easy_setopt(handle, CURLOPT_LOW_SPEED_TIME, limits.StallSeconds),
+              "CURLOPT_LOW_SPEED_TIME");
+    CheckCurl(curl_easy_setopt(handle, CURLOPT_TIMEOUT, limits.DeadlineSeconds), "CURLOPT_TIMEOUT");
+    // A redirect may name a user and password of its own, and libcurl would
+    // log in with them: such a redirect fails instead.
+    CheckCurl(curl_easy_setopt(handle, CURLOPT_DISALLOW_USERNAME_IN_URL, 1L),
+              "CURLOPT_DISALLOW_USERNAME_IN_URL");
+    CheckCurl(curl_easy_setopt(handle, CURLOPT_UNRESTRICTED_AUTH, 0L), "CURLOPT_UNRESTRICTED_AUTH");
+    CheckCurl(curl_easy_setopt(handle, CURLOPT_NETRC, static_cast<long>(CURL_NETRC_IGNORED)),
+              "CURLOPT_NETRC");
+    CheckCurl(curl_easy_setopt(handle, CURLOPT_HTTP_VERSION, CURL_HTTP_VERSION_1_1),
+              "CURLOPT_HTTP_VERSION");
+    CheckCurl(curl_easy_setopt(handle, CURLOPT_HTTPGET, 1L), "CURLOPT_HTTPGET");
+}
+
+} // namespace lumbrant

@@ -1,0 +1,17 @@
+#pragma once
+
+// The fallback download: an address into a file, following redirects.
+
+#include "net/FetchLimits.h"
+
+#include <string>
+
+namespace lumbrant {
+
+// Downloads url into the file at path (replacing it), following up to 10
+// redirects. Answers false on any failure (an error status and an address
+// that may not be fetched included) and then leaves no partial file behind.
+bool DownloadUrlToFile(const std::string& url, const std::string& path,
+                       const FetchLimits& limits = {});
+
+} // namespace lumbrant

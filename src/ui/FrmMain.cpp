@@ -1,0 +1,287 @@
+#include "ui/FrmMain.h"
+
+#include "core/LogClass.h"
+#include "core/StatusText.h"
+#include "device/DeviceDetection.h"
+#include "core/Paths.h"
+#include "retrieval/ThreadJobStarter.h"
+#include "settings/MakerSite.h"
+#include "ui/DeviceArrivalWatcher.h"
+#include "ui/LinkLabel.h"
+#include "ui/MessageBoxes.h"
+#include "ui/WindowChrome.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <QUrl>
+#include <exception>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace lumbrant {
+
+namespace {
+
+constexpr int kReminderMilliseconds = 900000;
+
+QString FromBytes(const std::string& text) {
+    return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string ToBytes(const QString& text) {
+    return text.toLocal8Bit().toStdString();
+}
+
+void OpenAddress(const std::string& address) {
+    QDesktopServices::openUrl(QUrl(QString::fromStdString(address)));
+}
+
+} // namespace
+
+FormDependencies FormDependencies::System() {
+    FormDependencies dependencies;
+    dependencies.Drives = CreateSystemDriveTable();
+    dependencies.Settings = MakeSettingsBackend();
+    dependencies.Startup = MakeStartupEntry();
+    dependencies.ExecutablePath = lumbrant::ExecutablePath();
+#ifndef _WIN32
+    dependencies.MountInfoPath = "/proc/self/mountinfo";
+#endif
+    return dependencies;
+}
+
+TFormMain::TFormMain(FormDependencies dependencies, QWidget* parent)
+    : QWidget(parent, Qt::FramelessWindowHint | Qt::Window),
+      dependencies_(std::move(dependencies)) {
+    BuildControls();
+    port_ = HandOverPort::Create(
+        [this](std::function<void()> task) {
+            QMetaObject::invokeMethod(this, std::move(task), Qt::QueuedConnection);
+        },
+        [this](const JobMessage& message) { Guarded([&] { core_->Deliver(message); }); });
+    jobs_ = std::make_unique<ThreadJobStarter>(state_, port_, dependencies_.Limits);
+    core_ = std::make_unique<AppCore>(
+        state_, AppPorts{*this, *jobs_, *dependencies_.Drives, *dependencies_.Settings,
+                         *dependencies_.Startup, dependencies_.ExecutablePath});
+    core_->Construct();
+    FormCreate();
+}
+
+TFormMain::~TFormMain() {
+    // Jobs still waiting in their hand-over are released; their pages are lost.
+    port_->Close();
+}
+
+void TFormMain::BuildControls() {
+    setObjectName("FormMain");
+    setWindowTitle(".");
+    setFixedSize(402, 301);
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor(41, 43, 55));
+    setPalette(palette);
+
+    BuildSkin(this);
+
+    Notifier = new QLabel(this);
+    Notifier->setObjectName("Notifier");
+    Notifier->setGeometry(65, 4, 232, 20);
+    Notifier->setAlignment(Qt::AlignCenter);
+    Notifier->setStyleSheet(
+        "color: rgb(245, 255, 91); background-color: rgb(41, 43, 55); font-weight: bold;");
+    MarkDragSurface(Notifier);
+
+    XP_ButtonSmall1 =
+        MakeSmallButton(this, "XP_ButtonSmall1", SmallButtonKind::Minimize, "Minimize");
+    XP_ButtonSmall1->setGeometry(344, 6, 18, 18);
+    XP_ButtonSmall3 = MakeSmallButton(this, "XP_ButtonSmall3", SmallButtonKind::Close, "Close");
+    XP_ButtonSmall3->setGeometry(368, 6, 18, 18);
+
+    Panel2 = MakePanel(this, "Panel2", QRect(16, 48, 369, 105));
+    Label3 = new QLabel("Knowledge Base", Panel2);
+    Label3->setObjectName("Label3");
+    Label3->setStyleSheet("font-weight: bold;");
+    Label3->move(43, 15);
+    Label4 = new LinkLabel("How to Transfer songs and videos from iPod to computer?", Panel2);
+    Label4->setObjectName("Label4");
+    Label4->move(51, 41);
+    Label5 = new LinkLabel("How to Transfer photos from iPod to computer?", Panel2);
+    Label5->setObjectName("Label5");
+    Label5->move(51, 65);
+
+    XP_ButtonSmall2 = MakeSmallButton(this, "XP_ButtonSmall2", SmallButtonKind::Web,
+                                      QString::fromStdString(MakerPageUrl(kHomePage)));
+    XP_ButtonSmall2->setGeometry(368, 74, 18, 18);
+
+    Panel3 = MakePanel(this, "Panel3", QRect(16, 160, 369, 73));
+    Label1 = new QLabel("iPod", Panel3);
+    Label1->setObjectName("Label1");
+    Label1->move(43, 15);
+    Label2 = new QLabel("Country", Panel3);
+    Label2->setObjectName("Label2");
+    Label2->move(43, 47);
+
+    iPodSelectorCom = new QComboBox(this);
+    iPodSelectorCom->setObjectName("iPodSelectorCom");
+    iPodSelectorCom->setGeometry(110, 171, 179, 21);
+    SunSimpleComboBox = new QComboBox(this);
+    SunSimpleComboBox->setObjectName("SunSimpleComboBox");
+    SunSimpleComboBox->setGeometry(110, 204, 179, 21);
+    SunSimpleComboBox->addItems({"United States", "United Kingdom"});
+    SunSimpleComboBox->setCurrentIndex(0);
+
+    ButtonCopy = MakePictureButton(this, "ButtonCopy", "Get News");
+    ButtonCopy->setGeometry(120, 245, 164, 29);
+
+    Timer = new QTimer(this);
+    Timer->setObjectName("Timer");
+    Timer->setInterval(kReminderMilliseconds);
+
+    XP_ButtonSmall2->raise();
+    connect(XP_ButtonSmall1, &QPushButton::clicked, this, [this] { showMinimized(); });
+    connect(XP_ButtonSmall3, &QPushButton::clicked, this,
+            [this] { Guarded([this] { RequestClose(); }); });
+    connect(XP_ButtonSmall2, &QPushButton::clicked, this, [this] { OpenHomePage(); });
+    connect(Label4, &LinkLabel::clicked, this,
+            [] { OpenAddress(MakerPageUrl(kSongsAndVideosPage)); });
+    connect(Label5, &LinkLabel::clicked, this, [] { OpenAddress(MakerPageUrl(kPhotosPage)); });
+    connect(ButtonCopy, &QPushButton::clicked, this,
+            [this] { Guarded([this] { ButtonCopyClick(); }); });
+    connect(SunSimpleComboBox, &QComboBox::activated, this,
+            [this](int index) { Guarded([&] { SunSimpleComboBoxCloseUp(index); }); });
+    connect(iPodSelectorCom, &QComboBox::activated, this,
+            [this](int index) { Guarded([&] { iPodSelectorComCloseUp(index); }); });
+    connect(Timer, &QTimer::timeout, this, [this] { TimerTimer(); });
+    InstallDragSurfaces(this);
+}
+
+void TFormMain::FormCreate() {
+    SetRoundedOutline(this);
+    Timer->stop();
+    if (core_->FormCreate()) {
+        Timer->start();
+    }
+    if (!dependencies_.MountInfoPath.empty()) {
+        arrivals_ = new DeviceArrivalWatcher(dependencies_.MountInfoPath, this);
+        connect(arrivals_, &DeviceArrivalWatcher::arrived, this,
+                [this] { Guarded([this] { core_->Devices().WMDeviceChange(kDeviceArrival); }); });
+    }
+}
+
+QPoint TFormMain::CentredPosition(const QRect& screen, const QSize& size) {
+    return QPoint(screen.left() + (screen.width() - size.width()) / 2,
+                  screen.top() + (screen.height() - size.height()) / 2);
+}
+
+void TFormMain::FormShow() {
+    try {
+        if (const QScreen* display = screen()) {
+            move(CentredPosition(display->geometry(), frameGeometry().size()));
+        }
+        core_->ShowFirstTime();
+    } catch (const std::exception& error) {
+        TLogClass::WriteLog(state_.LogCounter, state_.WorkDir,
+                            std::string("FormShow:") + error.what());
+    }
+}
+
+void TFormMain::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!shown_) {
+        shown_ = true;
+        FormShow();
+    }
+}
+
+void TFormMain::closeEvent(QCloseEvent* event) {
+    // Once the window goes, nothing a job hands over is handled any more: no
+    // note after the transfer, no new download, no box.
+    port_->Close();
+    core_->FormClose();
+    event->accept();
+}
+
+#ifdef _WIN32
+bool TFormMain::nativeEvent(const QByteArray& eventType, void* message, qintptr* result) {
+    const MSG* msg = static_cast<const MSG*>(message);
+    if (msg->message == WM_DEVICECHANGE) {
+        Guarded([&] { core_->Devices().WMDeviceChange(static_cast<unsigned>(msg->wParam)); });
+    }
+    return QWidget::nativeEvent(eventType, message, result);
+}
+#endif
+
+void TFormMain::Guarded(const std::function<void()>& handler) {
+    try {
+        handler();
+    } catch (const std::exception& error) {
+        MessageBoxes::Error(this, FromBytes(error.what()));
+    }
+}
+
+void TFormMain::ButtonCopyClick() {
+    core_->Run().ButtonCopyClick();
+}
+
+void TFormMain::RequestClose() {
+    core_->Run().RequestClose();
+}
+
+void TFormMain::TimerTimer() {
+    ShowMessage("Get Now!");
+}
+
+void TFormMain::SunSimpleComboBoxCloseUp(int index) {
+    core_->SunSimpleComboBoxCloseUp(index);
+}
+
+void TFormMain::iPodSelectorComCloseUp(int index) {
+    core_->Devices().iPodSelectorComCloseUp(index);
+}
+
+void TFormMain::OpenHomePage() {
+    OpenAddress(MakerPageUrl(kHomePage));
+}
+
+void TFormMain::ShowStatus(const std::string& text) {
+    Notifier->setText(FromBytes(FormatStatus(text)));
+}
+
+void TFormMain::SetButtonCaption(const std::string& caption) {
+    ButtonCopy->setText(FromBytes(caption));
+}
+
+std::string TFormMain::CountryEntryText() const {
+    return ToBytes(SunSimpleComboBox->currentText());
+}
+
+void TFormMain::ClearDeviceEntries() {
+    iPodSelectorCom->clear();
+}
+
+void TFormMain::AddDeviceEntry(const std::string& text) {
+    iPodSelectorCom->addItem(FromBytes(text));
+    iPodSelectorCom->setCurrentIndex(iPodSelectorCom->count() - 1);
+}
+
+void TFormMain::ShowMessage(const std::string& text) {
+    MessageBoxes::Information(this, FromBytes(text));
+}
+
+BoxAnswer TFormMain::AskYesNo(const std::string& text) {
+    return MessageBoxes::Question(this, FromBytes(text));
+}
+
+void TFormMain::CloseWindow() {
+    close();
+}
+
+} // namespace lumbrant

@@ -1,0 +1,318 @@
+#include "notes/NoteChain.h"
+#include "notes/NoteWriter.h"
+#include "core/Paths.h"
+#include "support/UnreadableFile.h"
+#include "text/FileIo.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <set>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using lumbrant::MainState;
+using lumbrant::NoteWriter;
+
+const std::string kUrl = "http://news.example/story?id=7&amp;from=top";
+const std::string kFooter =
+    "\r\n\r\n<a href=\"index\">Back</a>\r\n\r\nMore detail, please visit " + kUrl;
+const std::string kTitleLine = "T\r\n";
+
+std::string Continue(const std::string& target) {
+    return "\r\n\r\n<a href=\"" + target + "\">Continue...</a>\r\n";
+}
+
+// The text that makes the note "T" CR LF text footer exactly noteLength
+// characters long, all "x" but for a blank at each given 1-based position of the note.
+std::string TextFor(std::size_t noteLength, const std::vector<std::size_t>& blanksAt = {}) {
+    std::string text(noteLength - kTitleLine.size() - kFooter.size(), 'x');
+    for (const std::size_t at : blanksAt) {
+        text[at - kTitleLine.size() - 1] = ' ';
+    }
+    return text;
+}
+
+class NoteWriterTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        dir_ = fs::temp_directory_path() /
+               ("notes-" + std::to_string(::getpid()) + "-" + test->name());
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+        state_.WorkDir = dir_.string();
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    fs::path News() const { return dir_ / "news"; }
+    std::string Read(const std::string& name) const {
+        return text::ReadFileBytes((News() / name).string()).value_or("<missing>");
+    }
+    std::set<std::string> Files() const {
+        std::set<std::string> names;
+        for (const auto& entry : fs::directory_iterator(News())) {
+            names.insert(entry.path().filename().string());
+        }
+        return names;
+    }
+    // Writes a story titled "T" whose note is "T" CR LF text footer.
+    void Write(const std::string& text) { writer_.WriteNewsNote(text, "T", kUrl); }
+
+    fs::path dir_;
+    MainState state_;
+    NoteWriter writer_{state_};
+};
+
+TEST_F(NoteWriterTest, AStoryUnder300CharactersIsDroppedWithoutANumber) {
+    state_.NoteCounter = 5;
+    Write(std::string(299 - kTitleLine.size(), 'x'));
+    EXPECT_EQ(state_.NoteCounter, 5);
+    EXPECT_FALSE(fs::exists(News()));
+
+    const std::string text(300 - kTitleLine.size(), 'x');
+    Write(text);
+    EXPECT_EQ(state_.NoteCounter, 6);
+    EXPECT_EQ(Files(), (std::set<std::string>{"News item 6", "index"}));
+    EXPECT_EQ(Read("News item 6"), kTitleLine + text + kFooter + "\r\n");
+    EXPECT_EQ(Read("index"), "<title>Here Starts</title>\r\n<a href=\"News item 6\">T</a>\r\n");
+}
+
+TEST_F(NoteWriterTest, A1900CharacterNoteIsSingleAnd1901IsAChain) {
+    const std::string single = TextFor(1900);
+    Write(single);
+    EXPECT_EQ(Read("News item 1"), kTitleLine + single + kFooter + "\r\n");
+
+    // No blank in the text: the last blank up to 1900 is the one before the link.
+    const std::string chained = TextFor(1901);
+    Write(chained);
+    EXPECT_EQ(Files(),
+              (std::set<std::string>{"News item 1", "News item 2-0", "News item 2-1", "index"}));
+    const std::string note = kTitleLine + chained + kFooter;
+    const std::size_t cut = note.size() - kUrl.size();
+    EXPECT_EQ(Read("News item 2-0"), note.substr(0, cut) + Continue("News item 2-1"));
+    EXPECT_EQ(Read("News item 2-1"), " " + kUrl + "\r\n");
+    EXPECT_EQ(Read("index"), "<title>Here Starts</title>\r\n<a href=\"News item 1\">T</a>\r\n"
+                             "<a href=\"News item 2-0\">T</a>\r\n");
+}
+
+TEST_F(NoteWriterTest, ABlankAt1900EndsThePartAndStartsTheNext) {
+    const std::string note = kTitleLine + TextFor(2500, {1750, 1900}) + kFooter;
+    Write(note.substr(kTitleLine.size(), note.size() - kTitleLine.size() - kFooter.size()));
+    EXPECT_EQ(Files(), (std::set<std::string>{"News item 1-0", "News item 1-1", "index"}));
+    EXPECT_EQ(Read("News item 1-0"), note.substr(0, 1900) + Continue("News item 1-1"));
+    EXPECT_EQ(Read("News item 1-1"), note.substr(1899) + "\r\n");
+    EXPECT_EQ(Read("index"), "<title>Index of News</title>\r\n<a href=\"News item 1-0\">T</a>\r\n");
+}
+
+TEST_F(NoteWriterTest, A4000CharacterStoryBecomesThreeLinkedParts) {
+    state_.NoteCounter = 2;
+    // Blanks below a window are never taken; 1850 and 1850 + 1799 are the cuts.
+    const std::string text = TextFor(4000, {1600, 1850, 3000, 3649});
+    const std::string note = kTitleLine + text + kFooter;
+    Write(text);
+    EXPECT_EQ(state_.NoteCounter, 3);
+    EXPECT_EQ(Files(),
+              (std::set<std::string>{"News item 3-0", "News item 3-1", "News item 3-2", "index"}));
+    EXPECT_EQ(Read("News item 3-0"), note.substr(0, 1850) + Continue("News item 3-1"));
+    EXPECT_EQ(Read("News item 3-1"), note.substr(1849, 1800) + Continue("News item 3-2"));
+    EXPECT_EQ(Read("News item 3-2"), note.substr(3648) + "\r\n");
+    EXPECT_TRUE(Read("News item 3-2").ends_with(kFooter + "\r\n"));
+    EXPECT_EQ(Read("index"), "<title>Index of News</title>\r\n<a href=\"News item 3-0\">T</a>\r\n");
+}
+
+TEST_F(NoteWriterTest, ARestWithoutBlanksIsCutAfter1900CharactersWithNothingRepeated) {
+    const std::string text = TextFor(4200);
+    const std::string note = kTitleLine + text + kFooter;
+    Write(text);
+    EXPECT_EQ(Read("News item 1-0"), note.substr(0, 1900) + Continue("News item 1-1"));
+    EXPECT_EQ(Read("News item 1-1"), note.substr(1900, 1900) + Continue("News item 1-2"));
+    EXPECT_EQ(Read("News item 1-2"), note.substr(3800) + "\r\n");
+}
+
+// The blank inside the "Back" link line lies at or before 1900 while the
+// blanks of the last line lie after it: the link line must not be split.
+TEST_F(NoteWriterTest, TheBackLinkLineIsNeverSplit) {
+    const std::size_t textEnd = 1880;
+    const std::size_t noteLength = textEnd + kFooter.size();
+
+    const std::string withBlank = TextFor(noteLength, {1800});
+    std::string note = kTitleLine + withBlank + kFooter;
+    Write(withBlank);
+    EXPECT_EQ(Read("News item 1-0"), note.substr(0, 1800) + Continue("News item 1-1"));
+    EXPECT_EQ(Read("News item 1-1"), note.substr(1799) + "\r\n");
+
+    const std::string withoutBlank = TextFor(noteLength);
+    note = kTitleLine + withoutBlank + kFooter;
+    Write(withoutBlank);
+    EXPECT_EQ(Read("News item 2-0"),
+              kTitleLine + withoutBlank + "\r\n\r\n" + Continue("News item 2-1"));
+    EXPECT_EQ(Read("News item 2-1"), note.substr(textEnd + 4) + "\r\n");
+}
+
+// A story of 400,000 characters would fill over 200 notes.
+TEST_F(NoteWriterTest, AStoryFillsAtMostAHundredNotesAndTheLastStillEndsWithItsFooter) {
+    std::string text;
+    while (text.size() < 400000) {
+        text += "word" + std::to_string(text.size() % 97) + " ";
+    }
+    struct Case {
+        std::size_t urlLength;
+        std::size_t parts; // 0: the story is dropped
+    };
+    // Links of 1,000 and 20,000 characters, and one whose footer alone fills every note.
+    for (const Case& c : {Case{1000, 100}, Case{20000, 100}, Case{190000, 0}}) {
+        SCOPED_TRACE("link of " + std::to_string(c.urlLength));
+        fs::remove_all(News());
+        const std::string url = "http://news.example/" + std::string(c.urlLength - 20, 'u');
+        const int counter = state_.NoteCounter;
+        writer_.WriteNewsNote(text, "T", url);
+        if (c.parts == 0) {
+            EXPECT_EQ(state_.NoteCounter, counter);
+            EXPECT_FALSE(fs::exists(News()));
+            continue;
+        }
+        const std::string name = "News item " + std::to_string(state_.NoteCounter);
+        EXPECT_EQ(Files().size(), c.parts + 1);
+        std::string chain;
+        for (std::size_t k = 0; k < c.parts; ++k) {
+            std::string part = Read(name + "-" + std::to_string(k));
+            const std::string link = Continue(name + "-" + std::to_string(k + 1));
+            if (k + 1 < c.parts) {
+                ASSERT_TRUE(part.ends_with(link)) << "part " << k;
+                part.resize(part.size() - link.size());
+            }
+            EXPECT_LE(part.size(), lumbrant::kMaxNotePart + 2) << "part " << k;
+            chain += part;
+        }
+        const std::string footer =
+            "\r\n\r\n<a href=\"index\">Back</a>\r\n\r\nMore detail, please visit ";
+        EXPECT_TRUE(chain.ends_with(footer + url + "\r\n"));
+        EXPECT_TRUE(chain.starts_with(kTitleLine + text.substr(0, 1000)));
+    }
+}
+
+TEST_F(NoteWriterTest, ALineBreakInATitleBecomesABlankInTheNoteAndTheIndex) {
+    const std::string text(400, 'x');
+    writer_.WriteNewsNote(text, "Rain\r<a href=\"elsewhere\">Planted</a>\nnow", kUrl);
+    const std::string title = "Rain <a href=\"elsewhere\">Planted</a> now";
+    EXPECT_EQ(Read("News item 1"), title + "\r\n" + text + kFooter + "\r\n");
+    EXPECT_EQ(Read("index"),
+              "<title>Here Starts</title>\r\n<a href=\"News item 1\">" + title + "</a>\r\n");
+}
+
+TEST_F(NoteWriterTest, TheIndexTitleIsSetByTheFirstStoryOfTheFolder) {
+    Write(TextFor(500));
+    Write(TextFor(2500));
+    EXPECT_EQ(Read("index"), "<title>Here Starts</title>\r\n<a href=\"News item 1\">T</a>\r\n"
+                             "<a href=\"News item 2-0\">T</a>\r\n");
+
+    fs::remove_all(News());
+    Write(TextFor(2500));
+    Write(TextFor(500));
+    EXPECT_EQ(Read("index"), "<title>Index of News</title>\r\n<a href=\"News item 3-0\">T</a>\r\n"
+                             "<a href=\"News item 4\">T</a>\r\n");
+}
+
+TEST_F(NoteWriterTest, AnIndexWrittenElsewhereIsReadByLinesAndStoredInCrLfLines) {
+    fs::create_directory(News());
+    text::WriteFileAtomic((News() / "index").string(),
+                          "<title>Here Starts</title>\n<a href=\"a\">A</a>");
+    Write(TextFor(500));
+    EXPECT_EQ(Read("index"), "<title>Here Starts</title>\r\n<a href=\"a\">A</a>\r\n"
+                             "<a href=\"News item 1\">T</a>\r\n");
+}
+
+TEST_F(NoteWriterTest, TheTitleIsCleanedInTheNoteButKeptAsGivenInTheIndex) {
+    const std::string text(400, 'x');
+    writer_.WriteNewsNote(text, "Tom &amp; Jerry", kUrl);
+    EXPECT_EQ(Read("News item 1"), "Tom & Jerry\r\n" + text + kFooter + "\r\n");
+    EXPECT_EQ(Read("index"),
+              "<title>Here Starts</title>\r\n<a href=\"News item 1\">Tom &amp; Jerry</a>\r\n");
+}
+
+TEST_F(NoteWriterTest, OnlyTheFooterHasEmptyLinesAndEveryLineEndsWithCrLf) {
+    const std::string para(120, 'p');
+    Write(para + "\r\n\r\n" + para + "\r\n \r\n\r\n" + para + "\n" + para + "\r" + para);
+    EXPECT_EQ(Read("News item 1"), kTitleLine + para + "\r\n" + para + "\r\n" + para + "\r\n" +
+                                       para + "\r\n" + para + kFooter + "\r\n");
+
+    // A text that ends with a line break is followed by two empty lines.
+    Write(para + para + "\r\n\r\n" + para + "\r\n\r\n");
+    EXPECT_EQ(Read("News item 2"),
+              kTitleLine + para + para + "\r\n" + para + "\r\n" + kFooter + "\r\n");
+}
+
+TEST_F(NoteWriterTest, NulBytesAreDroppedAndNothingAfterThemIsLost) {
+    const std::string text = std::string(200, 'a') + '\0' + std::string(200, 'b');
+    writer_.WriteNewsNote(text, std::string("T\0U", 3), kUrl);
+    EXPECT_EQ(Read("News item 1"),
+              "TU\r\n" + std::string(200, 'a') + std::string(200, 'b') + kFooter + "\r\n");
+    EXPECT_EQ(Read("index"), "<title>Here Starts</title>\r\n<a href=\"News item 1\">TU</a>\r\n");
+}
+
+TEST_F(NoteWriterTest, NumbersGoOnAcrossStoriesAndRuns) {
+    state_.NoteCounter = 30;
+    Write(TextFor(500));
+    fs::remove_all(News());
+    Write(TextFor(500));
+    Write(TextFor(2500));
+    EXPECT_EQ(state_.NoteCounter, 33);
+    EXPECT_EQ(Files(),
+              (std::set<std::string>{"News item 32", "News item 33-0", "News item 33-1", "index"}));
+    EXPECT_EQ(writer_.NextNoteName(), "News item 34");
+}
+
+TEST_F(NoteWriterTest, AFolderThatCannotBeCreatedRaisesBeforeAnyNumberIsUsed) {
+    state_.WorkDir = (dir_ / "missing").string();
+    try {
+        Write(TextFor(500));
+        FAIL() << "no error raised";
+    } catch (const std::runtime_error& error) {
+        EXPECT_NE(std::string(error.what()).find(lumbrant::LocalNewsFolder(state_.WorkDir)),
+                  std::string::npos);
+    }
+    EXPECT_EQ(state_.NoteCounter, 0);
+
+    state_.WorkDir = dir_.string();
+    text::WriteFileAtomic(News().string(), "a file in the way");
+    EXPECT_THROW(Write(TextFor(500)), std::runtime_error);
+    EXPECT_EQ(state_.NoteCounter, 0);
+
+    if (::geteuid() != 0) {
+        const fs::path readOnly = dir_ / "read-only";
+        fs::create_directory(readOnly);
+        fs::permissions(readOnly, fs::perms::owner_read | fs::perms::owner_exec);
+        state_.WorkDir = readOnly.string();
+        EXPECT_THROW(Write(TextFor(500)), std::runtime_error);
+        EXPECT_EQ(state_.NoteCounter, 0);
+        fs::permissions(readOnly, fs::perms::owner_all);
+    }
+}
+
+TEST_F(NoteWriterTest, ANoteThatCannotBeWrittenRaisesAndGetsNoIndexLine) {
+    fs::create_directories(News() / "News item 1-1");
+    EXPECT_THROW(Write(TextFor(2500)), std::runtime_error);
+    EXPECT_EQ(state_.NoteCounter, 1);
+    EXPECT_EQ(Files(), (std::set<std::string>{"News item 1-0", "News item 1-1"}));
+}
+
+TEST_F(NoteWriterTest, AnUnreadableIndexRaisesInsteadOfStartingAfresh) {
+    fs::create_directory(News());
+    const fs::path index = News() / "index";
+    text::WriteFileAtomic(index.string(), "<title>Here Starts</title>\r\n<a href=\"a\">A</a>\r\n");
+    const int raised = lumbrant::testing::RunWhileUnreadable(dir_, index, [&] {
+        try {
+            Write(TextFor(500));
+            return 0;
+        } catch (const std::runtime_error&) {
+            return 1;
+        }
+    });
+    EXPECT_EQ(raised, 1);
+    EXPECT_EQ(Read("index"), "<title>Here Starts</title>\r\n<a href=\"a\">A</a>\r\n");
+}
+
+} // namespace

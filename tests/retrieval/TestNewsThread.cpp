@@ -1,0 +1,240 @@
+#include "core/Paths.h"
+#include "core/Messages.h"
+#include "retrieval/NewsThread.h"
+#include "text/FileIo.h"
+
+#include <chrono>
+#include <condition_variable>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <httplib.h>
+#include <mutex>
+#include <thread>
+
+namespace lumbrant {
+namespace {
+
+using namespace std::chrono_literals;
+
+// Collects what jobs hand over, standing for the UI thread.
+struct RecordingPort : MessagePort {
+    void SendBlocking(const JobMessage& message) override {
+        std::lock_guard lock(mutex);
+        messages.push_back(message);
+        arrived.notify_all();
+    }
+    JobMessage WaitFor(std::size_t count) {
+        std::unique_lock lock(mutex);
+        const bool ok = arrived.wait_for(lock, 60s, [&] { return messages.size() >= count; });
+        EXPECT_TRUE(ok) << "no message from the job";
+        return ok ? messages[count - 1] : JobMessage{};
+    }
+    std::size_t Count() {
+        std::lock_guard lock(mutex);
+        return messages.size();
+    }
+    std::mutex mutex;
+    std::condition_variable arrived;
+    std::vector<JobMessage> messages;
+};
+
+class NewsThreadTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        workDir = std::filesystem::temp_directory_path() /
+                  ("lumbrant-job-" +
+                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        std::filesystem::remove_all(workDir);
+        std::filesystem::create_directories(workDir);
+
+        server.Get("/ok", [](const httplib::Request&, httplib::Response& res) {
+            res.set_content(std::string("a\0b\r\nc", 6), "text/html");
+        });
+        server.Get("/empty", [](const httplib::Request&, httplib::Response& res) {
+            res.set_content("", "text/html");
+        });
+        server.Get("/moved", [](const httplib::Request&, httplib::Response& res) {
+            res.set_redirect("/target");
+        });
+        server.Get("/target", [](const httplib::Request&, httplib::Response& res) {
+            res.set_content("one\ntwo\rthree", "text/html");
+        });
+        server.Get("/set-cookie", [](const httplib::Request&, httplib::Response& res) {
+            res.set_header("Set-Cookie", "visit=42; Path=/");
+            res.set_content("set", "text/html");
+        });
+        server.Get("/echo", [](const httplib::Request& req, httplib::Response& res) {
+            res.set_content(req.get_header_value("Cookie") + "|" + req.get_header_value("Accept") +
+                                "|" + req.get_header_value("User-Agent"),
+                            "text/plain");
+        });
+        server.Get("/stall", [this](const httplib::Request&, httplib::Response& res) {
+            std::unique_lock lock(stallMutex);
+            stallEnded.wait_for(lock, 20s, [&] { return stopping; });
+            res.set_content("late", "text/html");
+        });
+        // Fast enough never to count as stalled, slow enough never to reach the size cap.
+        server.Get("/drip", [this](const httplib::Request&, httplib::Response& res) {
+            res.set_chunked_content_provider(
+                "text/html", [this](std::size_t, httplib::DataSink& sink) {
+                    std::unique_lock lock(stallMutex);
+                    stallEnded.wait_for(lock, 200ms, [&] { return stopping; });
+                    return !stopping && sink.write("<p>", 3);
+                });
+        });
+        server.Get("/record", [this](const httplib::Request& req, httplib::Response& res) {
+            std::lock_guard lock(stallMutex);
+            authorizations.push_back(req.get_header_value("Authorization"));
+            res.set_content("recorded", "text/html");
+        });
+        server.Get("/to-credentials", [this](const httplib::Request&, httplib::Response& res) {
+            res.set_redirect(Url("/record", "admin:admin@"));
+        });
+        port = server.bind_to_any_port("127.0.0.1");
+        serverThread = std::thread([this] { server.listen_after_bind(); });
+        while (!server.is_running()) {
+            std::this_thread::sleep_for(1ms);
+        }
+    }
+
+    void TearDown() override {
+        {
+            std::lock_guard lock(stallMutex);
+            stopping = true;
+        }
+        stallEnded.notify_all();
+        server.stop();
+        serverThread.join();
+        std::filesystem::remove_all(workDir);
+    }
+
+    std::string Url(const std::string& path, const std::string& userInfo = "") const {
+        return "http://" + userInfo + "127.0.0.1:" + std::to_string(port) + path;
+    }
+
+    std::shared_ptr<TNewsThread> Article(const std::string& url, std::shared_ptr<HttpClient> client,
+                                         int slot = 3) {
+        auto job = std::make_shared<TNewsThread>(messages, limits);
+        job->JobMode = 1;
+        job->JobSlot = slot;
+        job->JobCategoryCode = "WO";
+        job->JobStoryId = "13";
+        job->JobUrl = url;
+        job->JobHttp = std::move(client);
+        job->JobWorkDir = workDir.string();
+        return job;
+    }
+
+    FetchLimits limits{2, 2, 1024 * 1024, 3};
+    std::shared_ptr<RecordingPort> messages = std::make_shared<RecordingPort>();
+    httplib::Server server;
+    std::thread serverThread;
+    int port = 0;
+    std::filesystem::path workDir;
+    std::mutex stallMutex;
+    std::condition_variable stallEnded;
+    bool stopping = false;
+    std::vector<std::string> authorizations;
+};
+
+TEST_F(NewsThreadTest, ABodyArrivesByteExactAndAnEmptyBodyIsASuccess) {
+    auto client = std::make_shared<HttpClient>(limits);
+    auto job = Article(Url("/ok"), client);
+    job->Start();
+    const JobMessage first = messages->WaitFor(1);
+    EXPECT_EQ(first.Message, WM_ARTICLE_DONE_3);
+    EXPECT_EQ(first.WParam, 0);
+    EXPECT_EQ(first.PageText, std::string("a\0b\r\nc", 6));
+    EXPECT_EQ(first.CategoryCode, "WO");
+    EXPECT_EQ(first.StoryId, "13");
+
+    auto empty = std::make_shared<TNewsThread>(messages, limits);
+    empty->JobMode = 0;
+    empty->JobUrl = Url("/empty");
+    empty->JobHttp = client;
+    empty->JobWorkDir = workDir.string();
+    empty->Start();
+    const JobMessage second = messages->WaitFor(2);
+    EXPECT_EQ(second.Message, WM_FRONT_PAGE_DONE);
+    EXPECT_EQ(second.WParam, 0);
+    EXPECT_TRUE(second.PageText.empty());
+    std::this_thread::sleep_for(50ms);
+    EXPECT_TRUE(empty->Terminated());
+}
+
+TEST_F(NewsThreadTest, ARedirectIsFetchedByTheFallbackWithCrLfLinesAndNoFileLeft) {
+    auto job = Article(Url("/moved"), std::make_shared<HttpClient>(limits), 2);
+    EXPECT_EQ(job->TemporaryFilePath(), (workDir / "WO13.ini").string());
+    job->Start();
+    const JobMessage message = messages->WaitFor(1);
+    EXPECT_EQ(message.Message, WM_ARTICLE_DONE_2);
+    EXPECT_EQ(message.WParam, 0);
+    EXPECT_EQ(message.PageText, "one\r\ntwo\r\nthree\r\n");
+    for (int i = 0; i < 100 && std::filesystem::exists(workDir / "WO13.ini"); ++i) {
+        std::this_thread::sleep_for(10ms);
+    }
+    EXPECT_FALSE(std::filesystem::exists(workDir / "WO13.ini"));
+}
+
+TEST_F(NewsThreadTest, FailuresOfBothAttemptsSendFetchFailedOnce) {
+    const std::vector<std::string> urls = {Url("/missing"),     "file:///etc/passwd",
+                                           "ftp://127.0.0.1/x", "http://127.0.0.1:1/refused",
+                                           Url("/stall"),       Url("/drip")};
+    for (std::size_t i = 0; i < urls.size(); ++i) {
+        Article(urls[i], std::make_shared<HttpClient>(limits), 1)->Start();
+        const JobMessage message = messages->WaitFor(i + 1);
+        EXPECT_EQ(message.WParam, FETCH_FAILED) << urls[i];
+        EXPECT_EQ(message.Message, WM_ARTICLE_DONE_1);
+        EXPECT_TRUE(message.PageText.empty()) << urls[i];
+        EXPECT_FALSE(std::filesystem::exists(workDir / "WO13.ini")) << urls[i];
+    }
+    std::this_thread::sleep_for(100ms);
+    EXPECT_EQ(messages->Count(), urls.size());
+}
+
+TEST_F(NewsThreadTest, ABodyOverTheCapFails) {
+    server.Get("/huge", [](const httplib::Request&, httplib::Response& res) {
+        res.set_content(std::string(2 * 1024 * 1024, 'x'), "text/html");
+    });
+    Article(Url("/huge"), std::make_shared<HttpClient>(limits))->Start();
+    EXPECT_EQ(messages->WaitFor(1).WParam, FETCH_FAILED);
+}
+
+TEST_F(NewsThreadTest, ThePageCapIsEightMebibytes) {
+    constexpr std::size_t cap = 8u * 1024u * 1024u;
+    server.Get("/at-cap", [](const httplib::Request&, httplib::Response& res) {
+        res.set_content(std::string(cap, 'x'), "text/html");
+    });
+    server.Get("/over-cap", [](const httplib::Request&, httplib::Response& res) {
+        res.set_content(std::string(cap + 1, 'x'), "text/html");
+    });
+    limits = FetchLimits{};
+    Article(Url("/at-cap"), std::make_shared<HttpClient>(limits))->Start();
+    EXPECT_EQ(messages->WaitFor(1).PageText.size(), cap);
+    Article(Url("/over-cap"), std::make_shared<HttpClient>(limits))->Start();
+    EXPECT_EQ(messages->WaitFor(2).WParam, FETCH_FAILED);
+}
+
+TEST_F(NewsThreadTest, NoCredentialsLeaveTheProgram) {
+    const std::vector<std::string> links = {Url("/record", "admin:admin@"), Url("/record", "user@"),
+                                            Url("/record", ":secret@"), Url("/to-credentials")};
+    for (std::size_t i = 0; i < links.size(); ++i) {
+        Article(links[i], std::make_shared<HttpClient>(limits))->Start();
+        EXPECT_EQ(messages->WaitFor(i + 1).WParam, FETCH_FAILED) << links[i];
+    }
+    std::lock_guard lock(stallMutex);
+    EXPECT_EQ(authorizations, std::vector<std::string>{}) << "a link with a user name was fetched";
+}
+
+TEST_F(NewsThreadTest, EachClientKeepsItsOwnCookiesAndSendsTheFixedHeaders) {
+    HttpClient first(limits);
+    HttpClient second(limits);
+    first.Get(Url("/set-cookie"));
+    EXPECT_EQ(first.Get(Url("/echo")),
+              "visit=42|text/html, text/xml,*/*,*|Mozilla/3.0 (compatible; Indy Library)");
+    EXPECT_EQ(second.Get(Url("/echo")).substr(0, 1), "|");
+    EXPECT_THROW(first.Get(Url("/moved")), std::runtime_error);
+}
+
+} // namespace
+} // namespace lumbrant

@@ -1,0 +1,274 @@
+#include "support/FakeMainView.h"
+#include "retrieval/RunControl.h"
+#include "text/FileIo.h"
+
+#include <deque>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <set>
+#include <stdexcept>
+
+namespace lumbrant {
+namespace {
+
+struct FakeJob : JobHandle {
+    bool Flag = false;
+    bool Terminated() const override { return Flag; }
+    void Terminate() override { Flag = true; }
+};
+
+struct ArticleJob {
+    int Slot;
+    std::string Url, Code, Id;
+};
+
+// Records the jobs it is asked to start; the test plays the fetch and the handler.
+struct FakeJobs : JobStarter {
+    std::shared_ptr<JobHandle> StartFrontPageJob(const std::string& url) override {
+        if (FailFrontPage) {
+            throw std::runtime_error("no thread");
+        }
+        FrontPageUrls.push_back(url);
+        FrontPage = std::make_shared<FakeJob>();
+        return FrontPage;
+    }
+    void StartArticleJob(int slot, const std::string& url, const std::string& code,
+                         const std::string& id) override {
+        if (FailingSlots.contains(slot)) {
+            throw std::runtime_error("no thread");
+        }
+        InFlight.push_back({slot, url, code, id});
+        MaxInFlight = std::max(MaxInFlight, InFlight.size());
+    }
+    bool FailFrontPage = false;
+    std::set<int> FailingSlots;
+    std::vector<std::string> FrontPageUrls;
+    std::shared_ptr<FakeJob> FrontPage;
+    std::deque<ArticleJob> InFlight;
+    std::size_t MaxInFlight = 0;
+};
+
+struct FakeTransfer : NotesTransfer {
+    void DeleteOldNotes(const std::string& where) override { Calls.push_back("delete " + where); }
+    bool CopyNotesToDevice() override {
+        Calls.push_back("copy");
+        return CopiesLand;
+    }
+    std::vector<std::string> Calls;
+    bool CopiesLand = true;
+};
+
+class RunControlTest : public ::testing::Test {
+protected:
+    RunControlTest() : queue(state.StoryLists), run(state, view, jobs, transfer, queue) {
+        state.WorkDir = (std::filesystem::temp_directory_path() / "lumbrant-run-control").string();
+        std::filesystem::create_directories(state.WorkDir);
+        view.CountryText = "United States";
+    }
+
+    void AddStories(int count) {
+        for (int i = 0; i < count; ++i) {
+            state.StoryLists[static_cast<std::size_t>(i % 8)].insert(
+                state.StoryLists[static_cast<std::size_t>(i % 8)].end(),
+                {"unreaded", "http://s.example/" + std::to_string(i), "t", "s"});
+        }
+    }
+
+    // The front page arrives: its job counts as finished from its delivery on.
+    void FrontPageArrives(int stories) {
+        run.FrontPageDelivered();
+        AddStories(stories);
+        run.StartArticlePhase();
+    }
+
+    // One article page is handled: its slot goes on with the next story.
+    void ArticleArrives() {
+        const ArticleJob job = jobs.InFlight.front();
+        jobs.InFlight.pop_front();
+        Handled.push_back(job.Url);
+        run.StartArticleSlot(job.Slot);
+    }
+
+    void DrainArticles() {
+        while (!jobs.InFlight.empty()) {
+            ArticleArrives();
+        }
+    }
+
+    MainState state;
+    FakeMainView view;
+    FakeJobs jobs;
+    FakeTransfer transfer;
+    StoryQueue queue;
+    RunControl run;
+    std::vector<std::string> Handled;
+};
+
+TEST_F(RunControlTest, AStartFetchesTheChosenEditionAndEmptiesTheLocalFolder) {
+    state.NS = "http://127.0.0.1:8123";
+    view.CountryText = "United Kingdom";
+    run.ButtonCopyClick();
+    EXPECT_TRUE(state.Running);
+    EXPECT_EQ(view.ButtonCaptions, std::vector<std::string>{"Stop"});
+    EXPECT_EQ(jobs.FrontPageUrls, std::vector<std::string>{"http://127.0.0.1:8123/news?ned=tuk"});
+    EXPECT_EQ(transfer.Calls, std::vector<std::string>{"delete local"});
+    EXPECT_TRUE(view.StatusTexts.empty());
+    EXPECT_EQ(run.EditionAddress("United States"), "http://127.0.0.1:8123/news?ned=tus");
+    state.NS.clear();
+    EXPECT_EQ(run.EditionAddress("United States"), "http://news.google.com/news?ned=tus");
+}
+
+TEST_F(RunControlTest, AFrontPageWithoutStoriesEndsTheRunAtOnce) {
+    run.ButtonCopyClick();
+    FrontPageArrives(0);
+    EXPECT_FALSE(state.Running);
+    EXPECT_EQ(state.FinishedSlots, 0); // the reports of slots 2 to 4 are not counted
+    EXPECT_EQ(view.ButtonCaptions.back(), "Get News");
+    EXPECT_EQ(transfer.Calls, (std::vector<std::string>{"delete local", "copy"}));
+    EXPECT_EQ(view.StatusTexts, std::vector<std::string>{"Get News Stoped"});
+}
+
+TEST_F(RunControlTest, OneStoryEndsTheRunOnlyAfterItsPageWasHandled) {
+    run.ButtonCopyClick();
+    FrontPageArrives(1);
+    EXPECT_TRUE(state.Running);
+    ASSERT_EQ(jobs.InFlight.size(), 1u);
+    EXPECT_EQ(jobs.InFlight.front().Slot, 1);
+    EXPECT_EQ(state.FinishedSlots, 3);
+    ArticleArrives();
+    EXPECT_FALSE(state.Running);
+    EXPECT_EQ(transfer.Calls.back(), "copy");
+}
+
+TEST_F(RunControlTest, EveryStoryIsFetchedOnceWithAtMostFourAtATime) {
+    run.ButtonCopyClick();
+    FrontPageArrives(23);
+    DrainArticles();
+    EXPECT_EQ(Handled.size(), 23u);
+    EXPECT_EQ(jobs.MaxInFlight, 4u);
+    EXPECT_FALSE(state.Running);
+    EXPECT_EQ(std::count(transfer.Calls.begin(), transfer.Calls.end(), "copy"), 1);
+    EXPECT_EQ(view.LastStatus(), "Get News Stoped");
+}
+
+TEST_F(RunControlTest, ARunWhoseNotesDidNotAllLandEndsWithoutTheSuccessText) {
+    transfer.CopiesLand = false;
+    run.ButtonCopyClick();
+    FrontPageArrives(3);
+    DrainArticles();
+    EXPECT_FALSE(state.Running);
+    EXPECT_EQ(view.ButtonCaptions.back(), "Get News");
+    EXPECT_EQ(view.StatusTexts, std::vector<std::string>{"iPod copy incomplete"});
+}
+
+TEST_F(RunControlTest, StopDuringTheFrontPageFirstMarksTheJobThenStopsTheRun) {
+    run.ButtonCopyClick();
+    run.ButtonCopyClick();
+    EXPECT_TRUE(jobs.FrontPage->Flag);
+    EXPECT_FALSE(state.StopRequested);
+    EXPECT_EQ(view.LastStatus(), "Ready to Get News");
+    run.ButtonCopyClick();
+    EXPECT_TRUE(state.StopRequested);
+    EXPECT_EQ(view.LastStatus(), "Stoping Getting now, Please Wait...");
+
+    AddStories(10);
+    run.StartArticlePhase();
+    EXPECT_FALSE(state.Running);
+    EXPECT_TRUE(jobs.InFlight.empty());
+    std::string url, code, id;
+    queue.TakeNextStory(url, code, id);
+    EXPECT_EQ(code, "LO") << "each slot took one story (TO 1, TO 5, WO 1, WO 5) and dropped it";
+    EXPECT_EQ(id, "1");
+}
+
+TEST_F(RunControlTest, OneStopPressDuringTheFrontPageOnlyChangesTheStatus) {
+    run.ButtonCopyClick();
+    run.ButtonCopyClick();
+    FrontPageArrives(6);
+    DrainArticles();
+    EXPECT_EQ(Handled.size(), 6u);
+}
+
+TEST_F(RunControlTest, StopDuringArticlesFinishesJobsInFlightAndDropsOneStoryPerSlot) {
+    run.ButtonCopyClick();
+    FrontPageArrives(20);
+    ArticleArrives();
+    run.ButtonCopyClick();
+    EXPECT_TRUE(state.StopRequested);
+    EXPECT_EQ(view.LastStatus(), "Stoping Getting now, Please Wait...");
+    DrainArticles();
+    EXPECT_EQ(Handled.size(), 5u);
+    EXPECT_FALSE(state.Running);
+    EXPECT_EQ(view.LastStatus(), "Get News Stoped");
+    int waiting = 0;
+    for (const auto& list : state.StoryLists) {
+        for (std::size_t i = 0; i < list.size(); i += 4) {
+            waiting += list[i] == "unreaded";
+        }
+    }
+    EXPECT_EQ(waiting, 20 - 5 - 4);
+
+    run.ButtonCopyClick(); // a new run fetches again
+    EXPECT_FALSE(state.StopRequested);
+    FrontPageArrives(0);
+    DrainArticles();
+    EXPECT_EQ(Handled.size(), 5u + 11u);
+}
+
+TEST_F(RunControlTest, TheCloseButtonAsksOnlyDuringARun) {
+    run.RequestClose();
+    EXPECT_EQ(view.CloseCount, 1);
+    EXPECT_TRUE(view.Questions.empty());
+
+    run.ButtonCopyClick();
+    FrontPageArrives(8);
+    view.Answers = {BoxAnswer::None, BoxAnswer::No};
+    run.RequestClose();
+    EXPECT_FALSE(state.StopRequested);
+    run.RequestClose();
+    EXPECT_TRUE(state.StopRequested);
+    EXPECT_EQ(view.LastStatus(), "Stoping Getting now, Please Wait...");
+    EXPECT_EQ(view.CloseCount, 1);
+    EXPECT_EQ(view.Questions.back(), "Force terminat(Yes) or moderate stop(No)?");
+
+    view.Answers = {BoxAnswer::Yes};
+    run.RequestClose();
+    EXPECT_EQ(transfer.Calls.back(), "copy");
+    EXPECT_EQ(view.CloseCount, 2);
+}
+
+TEST_F(RunControlTest, AnUnstartableFrontPageJobReturnsToIdleAndKeepsTheNotes) {
+    jobs.FailFrontPage = true;
+    run.ButtonCopyClick();
+    EXPECT_FALSE(state.Running);
+    EXPECT_EQ(view.ButtonCaptions, (std::vector<std::string>{"Stop", "Get News"}));
+    EXPECT_EQ(view.LastStatus(), "Get News Stoped");
+    EXPECT_TRUE(transfer.Calls.empty());
+    const auto log = text::ReadFileBytes(state.WorkDir + "/Rovad.txt");
+    ASSERT_TRUE(log.has_value());
+    EXPECT_NE(log->find("=ButtonCopyClick:no thread\r\n"), std::string::npos);
+}
+
+TEST_F(RunControlTest, ASlotWhoseJobCannotStartIsLoggedAndTheOthersFinishTheRun) {
+    jobs.FailingSlots = {1};
+    run.ButtonCopyClick();
+    FrontPageArrives(6);
+    EXPECT_TRUE(state.Running) << "slots 2 to 4 are still at work";
+    DrainArticles();
+    EXPECT_EQ(Handled.size(), 5u) << "slot 1 dropped the story it could not start";
+    EXPECT_FALSE(state.Running);
+    EXPECT_EQ(std::count(transfer.Calls.begin(), transfer.Calls.end(), "copy"), 1);
+    EXPECT_EQ(view.ButtonCaptions.back(), "Get News");
+    const auto log = text::ReadFileBytes(state.WorkDir + "/Rovad.txt");
+    ASSERT_TRUE(log.has_value());
+    EXPECT_NE(log->find("=StartArticleSlot:no thread\r\n"), std::string::npos);
+
+    jobs.FailingSlots = {1, 2, 3, 4};
+    run.ButtonCopyClick();
+    FrontPageArrives(6);
+    EXPECT_FALSE(state.Running);
+    EXPECT_EQ(view.LastStatus(), "Get News Stoped");
+}
+
+} // namespace
+} // namespace lumbrant

@@ -1,0 +1,382 @@
+#include "support/Polling.h"
+#include "support/PrivateMounts.h"
+#include "core/Messages.h"
+#include "support/EventPump.h"
+#include "support/FormSandbox.h"
+#include "support/FrontPageBuilder.h"
+#include "ui/MessageBoxes.h"
+#include "ui/WindowChrome.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <atomic>
+#include <chrono>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <httplib.h>
+#include <thread>
+
+namespace lumbrant {
+namespace {
+
+using testing::FormSandbox;
+using testing::PumpUntil;
+
+struct ControlRow {
+    const char* Name;
+    QRect Geometry; // a zero size means only the position is fixed
+    const char* Text;
+    const char* Hint;
+};
+
+QString TextOf(QWidget* widget) {
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        return label->text();
+    }
+    if (auto* button = qobject_cast<QPushButton*>(widget)) {
+        return button->text();
+    }
+    return {};
+}
+
+class FormMainTest : public ::testing::Test {
+protected:
+    void SetUp() override { MessageBoxes::setAnswerEveryBox(true); }
+    void TearDown() override {
+        MessageBoxes::setAnswerEveryBox(false);
+        MessageBoxes::clearShownTexts();
+    }
+    FormSandbox sandbox;
+};
+
+TEST_F(FormMainTest, EveryControlStandsAtItsPlaceWithItsText) {
+    TFormMain form(sandbox.Dependencies());
+    EXPECT_EQ(form.size(), QSize(402, 301));
+    EXPECT_TRUE(form.windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(form.palette().color(QPalette::Window), QColor(41, 43, 55));
+    const std::vector<ControlRow> rows = {
+        {"Notifier", {65, 4, 232, 20}, "", ""},
+        {"XP_ButtonSmall1", {344, 6, 18, 18}, nullptr, "Minimize"},
+        {"XP_ButtonSmall3", {368, 6, 18, 18}, nullptr, "Close"},
+        {"XP_ButtonSmall2", {368, 74, 18, 18}, nullptr, "http://www.lumbrant.example/"},
+        {"Panel2", {16, 48, 369, 105}, nullptr, nullptr},
+        {"Label3", {}, "Knowledge Base", nullptr},
+        {"Label4",
+         {51, 41, 0, 0},
+         "How to Transfer songs and videos from iPod to computer?",
+         nullptr},
+        {"Label5", {51, 65, 0, 0}, "How to Transfer photos from iPod to computer?", nullptr},
+        {"Panel3", {16, 160, 369, 73}, nullptr, nullptr},
+        {"Label1", {43, 15, 0, 0}, "iPod", nullptr},
+        {"Label2", {43, 47, 0, 0}, "Country", nullptr},
+        {"iPodSelectorCom", {110, 171, 179, 21}, nullptr, nullptr},
+        {"SunSimpleComboBox", {110, 204, 179, 21}, nullptr, nullptr},
+        {"ButtonCopy", {120, 245, 164, 29}, "Get News", nullptr},
+    };
+    for (const auto& row : rows) {
+        auto* widget = form.findChild<QWidget*>(row.Name);
+        ASSERT_NE(widget, nullptr) << row.Name;
+        if (!row.Geometry.isNull() || row.Geometry.topLeft() != QPoint()) {
+            EXPECT_EQ(widget->pos(), row.Geometry.topLeft()) << row.Name;
+            if (row.Geometry.width() > 0) {
+                EXPECT_EQ(widget->size(), row.Geometry.size()) << row.Name;
+            }
+        }
+        if (row.Text != nullptr) {
+            EXPECT_EQ(TextOf(widget), QString(row.Text)) << row.Name;
+        }
+        if (row.Hint != nullptr) {
+            EXPECT_EQ(widget->toolTip(), QString(row.Hint)) << row.Name;
+        }
+    }
+    EXPECT_EQ(form.findChild<QWidget*>("Label4")->parentWidget()->objectName(), "Panel2");
+    EXPECT_EQ(form.findChild<QWidget*>("Label1")->parentWidget()->objectName(), "Panel3");
+    auto* country = form.findChild<QComboBox*>("SunSimpleComboBox");
+    ASSERT_EQ(country->count(), 2);
+    EXPECT_EQ(country->itemText(0), "United States");
+    EXPECT_EQ(country->itemText(1), "United Kingdom");
+    EXPECT_EQ(country->currentIndex(), 0);
+    EXPECT_EQ(form.ReminderTimer()->interval(), 900000);
+}
+
+// A text's box in window coordinates, as wide as its face draws it.
+QRect TextBox(const QWidget* window, const QWidget* control, const QString& text, bool bold) {
+    QFont font = control->font();
+    font.setBold(bold || font.bold());
+    const QFontMetrics metrics(font);
+    return QRect(control->mapTo(window, QPoint(0, 0)),
+                 QSize(metrics.horizontalAdvance(text), metrics.height()));
+}
+
+TEST_F(FormMainTest, EveryTextStaysInsideItsPlaceWithTheWindowsOwnFace) {
+    TFormMain form(sandbox.Dependencies());
+    EXPECT_EQ(QFontInfo(form.font()).family(), QString(kSkinFontFamily))
+        << "the face is missing on this machine, so another one stands in for it";
+    const QStringList others = {"XP_ButtonSmall2", "iPodSelectorCom", "SunSimpleComboBox",
+                                "ButtonCopy"};
+    for (const char* name : {"Label1", "Label2", "Label3", "Label4", "Label5"}) {
+        auto* label = form.findChild<QLabel*>(name);
+        ASSERT_NE(label, nullptr) << name;
+        const QRect box = TextBox(&form, label, label->text(), name == std::string("Label3"));
+        const QWidget* panel = label->parentWidget();
+        EXPECT_TRUE(QRect(panel->mapTo(&form, QPoint(0, 0)), panel->size()).contains(box))
+            << name << " runs out of " << panel->objectName().toStdString();
+        for (const QString& other : others) {
+            const auto* control = form.findChild<QWidget*>(other);
+            EXPECT_FALSE(box.intersects(control->geometry()))
+                << name << " runs under " << other.toStdString();
+        }
+    }
+    auto* notifier = form.findChild<QLabel*>("Notifier");
+    for (const char* status :
+         {"Ready to Getting News...", "No iPod Detected...", "Please connect your iPod",
+          "Ready to Get News", "Stoping Getting now, Please Wait...", "Get News Stoped"}) {
+        EXPECT_LE(TextBox(&form, notifier, status, true).width(), notifier->width()) << status;
+    }
+    auto* button = form.findChild<QPushButton*>("ButtonCopy");
+    for (const char* caption : {"Get News", "Stop"}) {
+        EXPECT_LE(TextBox(&form, button, caption, true).width(), button->width()) << caption;
+    }
+}
+
+TEST_F(FormMainTest, TheStatusLineCutsTextsLongerThan46Characters) {
+    TFormMain form(sandbox.Dependencies());
+    auto* notifier = form.findChild<QLabel*>("Notifier");
+    const std::string exact(46, 'a');
+    form.ShowStatus(exact);
+    EXPECT_EQ(notifier->text().toStdString(), exact);
+    form.ShowStatus(exact + "b");
+    EXPECT_EQ(notifier->text().toStdString(), exact + "...");
+}
+
+TEST(FormMainCentring, QuotientsAreRoundedTowardZero) {
+    EXPECT_EQ(TFormMain::CentredPosition(QRect(0, 0, 1024, 768), QSize(402, 301)),
+              QPoint(311, 233));
+    EXPECT_EQ(TFormMain::CentredPosition(QRect(0, 0, 300, 200), QSize(402, 301)), QPoint(-51, -50));
+}
+
+TEST_F(FormMainTest, TheReminderRunsOnlyInAutomaticMode) {
+    {
+        TFormMain form(sandbox.Dependencies());
+        EXPECT_FALSE(form.ReminderTimer()->isActive());
+        EXPECT_EQ(form.State().LogCounter, 1) << "the first start logs the missing AG";
+    }
+    {
+        auto settings = sandbox.Settings();
+        settings.CreateKey();
+        settings.WriteInteger("AG", 1);
+        settings.WriteInteger("CI", 1);
+        settings.WriteInteger("HS", 0);
+        settings.CloseKey();
+    }
+    TFormMain form(sandbox.Dependencies());
+    EXPECT_TRUE(form.ReminderTimer()->isActive());
+    EXPECT_EQ(form.State().CountryIndex, 1);
+    EXPECT_EQ(form.CountryEntryText(), "United States");
+    form.TimerTimer();
+    EXPECT_EQ(MessageBoxes::shownTexts(), QStringList{"Get Now!"});
+    EXPECT_FALSE(form.State().Running);
+}
+
+TEST_F(FormMainTest, TheFirstShowingScansForDevices) {
+    {
+        TFormMain form(sandbox.Dependencies());
+        form.show();
+        EXPECT_EQ(form.findChild<QLabel*>("Notifier")->text(), "No iPod Detected...");
+        auto* devices = form.findChild<QComboBox*>("iPodSelectorCom");
+        ASSERT_EQ(devices->count(), 1);
+        EXPECT_EQ(devices->itemText(0), "Please connect your iPod");
+    }
+    const std::string player = sandbox.AddPlayer("player");
+    TFormMain form(sandbox.Dependencies());
+    form.show();
+    EXPECT_EQ(form.findChild<QLabel*>("Notifier")->text(), "Ready to Getting News...");
+    EXPECT_EQ(form.findChild<QComboBox*>("iPodSelectorCom")->currentText().toStdString(),
+              " []  " + player);
+    EXPECT_EQ(form.State().iPod.DeviceRoot, player);
+}
+
+TEST_F(FormMainTest, ClosingSavesTheCountryChosen) {
+    {
+        TFormMain form(sandbox.Dependencies());
+        form.show();
+        form.SunSimpleComboBoxCloseUp(1);
+        form.close();
+    }
+    auto settings = sandbox.Settings();
+    ASSERT_TRUE(settings.OpenKey());
+    EXPECT_EQ(settings.ReadInteger("CI").Value, 1);
+    EXPECT_EQ(settings.ReadInteger("HS").Status, ValueRead::Ok);
+}
+
+TEST_F(FormMainTest, AFailedDownloadLeavesTheSlotsFieldsAsTheyWere) {
+    TFormMain form(sandbox.Dependencies());
+    MainState& state = form.State();
+    state.SlotPageText[2] = "<body>previous page";
+    state.SlotCategoryCode[2] = "WO";
+    state.SlotStoryId[2] = "13";
+    form.Core().Deliver({WM_ARTICLE_DONE_3, FETCH_FAILED, "", "", ""});
+    EXPECT_EQ(state.SlotPageText[2], "<body>previous page");
+    EXPECT_EQ(state.SlotCategoryCode[2], "WO");
+    EXPECT_EQ(state.SlotStoryId[2], "13");
+    const std::string log = testing::ReadFile(sandbox.WorkDir() + "/Rovad.txt");
+    EXPECT_NE(log.find("=Not Get Html!\r\n"), std::string::npos);
+
+    form.Core().Deliver({WM_ARTICLE_DONE_3, 0, "<body>new page", "HE", "5"});
+    EXPECT_EQ(state.SlotPageText[2], "<body>new page");
+    EXPECT_EQ(state.SlotCategoryCode[2], "HE");
+    EXPECT_EQ(state.SlotStoryId[2], "5");
+}
+
+// The sandbox's table says which players there are; the kernel's own table,
+// changed by a real mount, is what wakes the window. No timer looks.
+TEST_F(FormMainTest, APlayerMountedWhileTheProgramRunsIsListedOnTheKernelsWord) {
+    std::string whyNot;
+    if (!e2e::MountsAllowed(whyNot)) {
+        GTEST_SKIP() << "no private mount namespace, so no mount can be made: " << whyNot;
+    }
+    TFormMain form(sandbox.Dependencies(true));
+    form.show();
+    auto* devices = form.findChild<QComboBox*>("iPodSelectorCom");
+    ASSERT_EQ(devices->itemText(0), "Please connect your iPod");
+    const std::string player = sandbox.AddPlayer("late-player");
+    std::unique_ptr<e2e::TmpfsPlayer> mounted;
+    try {
+        mounted = std::make_unique<e2e::TmpfsPlayer>(player);
+    } catch (const std::runtime_error& refused) {
+        GTEST_SKIP() << "the private mount namespace refuses a mount: " << refused.what();
+    }
+    PumpUntil([&] { return devices->currentText().toStdString() == " []  " + player; });
+    EXPECT_EQ(devices->currentText().toStdString(), " []  " + player);
+    EXPECT_EQ(form.findChild<QLabel*>("Notifier")->text(), "1 iPod detected.");
+}
+
+// A news service whose front page is only reached through a redirect, so
+// that the fallback fetches it; its stories are counted, not served.
+class RedirectedNewsService {
+public:
+    RedirectedNewsService() {
+        server_.Get("/news", [](const httplib::Request&, httplib::Response& res) {
+            res.set_redirect("/front");
+        });
+        server_.Get("/front", [this](const httplib::Request&, httplib::Response& res) {
+            res.set_content(
+                testing::Page({{testing::Item(BaseUrl() + "/story", "Headline", "Snippet")}}),
+                "text/html");
+        });
+        server_.Get("/story", [this](const httplib::Request&, httplib::Response& res) {
+            ++storyRequests_;
+            res.status = 404;
+        });
+        port_ = server_.bind_to_any_port("127.0.0.1");
+        thread_ = std::thread([this] { server_.listen_after_bind(); });
+        while (!server_.is_running()) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+    }
+    ~RedirectedNewsService() {
+        server_.stop();
+        thread_.join();
+    }
+    std::string BaseUrl() const { return "http://127.0.0.1:" + std::to_string(port_); }
+    int StoryRequests() const { return storyRequests_; }
+
+private:
+    httplib::Server server_;
+    std::thread thread_;
+    int port_ = 0;
+    std::atomic<int> storyRequests_{0};
+};
+
+TEST_F(FormMainTest, NoJobMessageIsHandledOnceTheCloseIsAccepted) {
+    RedirectedNewsService service;
+    sandbox.UseNewsService(service.BaseUrl());
+    TFormMain form(sandbox.Dependencies());
+    form.show();
+    form.ButtonCopyClick();
+    // The fallback's file stays until the job's hand-over is over; no event
+    // is handled meanwhile, so the job is held in its hand-over.
+    const std::filesystem::path download = sandbox.WorkDir() + "/tempg.ini";
+    ASSERT_TRUE(e2e::WaitUntil([&] { return std::filesystem::exists(download); },
+                               std::chrono::seconds(60)));
+    MessageBoxes::setNextAnswer(BoxAnswer::Yes);
+    form.RequestClose();
+    ASSERT_FALSE(form.isVisible());
+    const QStringList boxes = MessageBoxes::shownTexts();
+
+    ASSERT_TRUE(PumpUntil([&] { return !std::filesystem::exists(download); }));
+    EXPECT_FALSE(std::filesystem::exists(sandbox.WorkDir() + "/google.html"));
+    EXPECT_EQ(service.StoryRequests(), 0);
+    EXPECT_EQ(MessageBoxes::shownTexts(), boxes);
+}
+
+TEST_F(FormMainTest, StopRightAfterTheFrontPageArrivedStopsTheRun) {
+    sandbox.UseNewsService("http://127.0.0.1:1");
+    TFormMain form(sandbox.Dependencies());
+    form.ButtonCopyClick();
+    // The real job waits in its hand-over, which no event loop serves here.
+    const std::string story = testing::Item("http://127.0.0.1:1/story", "Headline", "Snippet");
+    form.Core().Deliver({WM_FRONT_PAGE_DONE, 0, testing::Page({{story}}), "", ""});
+    ASSERT_TRUE(form.State().Running);
+    form.ButtonCopyClick();
+    EXPECT_TRUE(form.State().StopRequested);
+    EXPECT_EQ(form.findChild<QLabel*>("Notifier")->text().toStdString(),
+              "Stoping Getting now, Please Wait...");
+}
+
+// Waits in the modal's own event loop until the modal shows, then dismisses it.
+void DismissTheNextModal(const std::function<void(QWidget*)>& dismiss) {
+    QTimer::singleShot(0, [dismiss] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            dismiss(modal);
+        } else {
+            DismissTheNextModal(dismiss);
+        }
+    });
+}
+
+TEST_F(FormMainTest, TheCloseQuestionClosedWithoutAnAnswerLeavesTheRunAlone) {
+    MessageBoxes::setAnswerEveryBox(false);
+    TFormMain form(sandbox.Dependencies());
+    form.show();
+    form.State().Running = true;
+    const QString status = form.findChild<QLabel*>("Notifier")->text();
+    const std::vector<std::pair<const char*, std::function<void(QWidget*)>>> dismissals = {
+        {"Esc",
+         [](QWidget* box) {
+             QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+             QApplication::sendEvent(box, &escape);
+         }},
+        {"its own close button", [](QWidget* box) { box->close(); }},
+    };
+    for (const auto& [name, dismiss] : dismissals) {
+        QStringList buttons;
+        DismissTheNextModal([&buttons, &dismiss](QWidget* box) {
+            for (const auto* button : box->findChildren<QPushButton*>()) {
+                if (button->isVisible()) {
+                    buttons << button->text();
+                }
+            }
+            dismiss(box);
+        });
+        form.RequestClose();
+        buttons.sort();
+        EXPECT_EQ(buttons.join(' ').toStdString(), "&No &Yes") << name;
+        EXPECT_TRUE(form.State().Running) << name;
+        EXPECT_FALSE(form.State().StopRequested) << name;
+        EXPECT_EQ(form.findChild<QLabel*>("Notifier")->text().toStdString(), status.toStdString())
+            << name;
+        EXPECT_TRUE(form.isVisible()) << name;
+    }
+    form.State().Running = false;
+}
+
+} // namespace
+} // namespace lumbrant
