@@ -1,10 +1,11 @@
 #pragma once
 
-// One story's article message as the UI thread handles it: the article
-// handler over a real note writer, in a fresh work folder under the system's
-// temporary folder that goes at the end.
+// One story's article message as the UI thread handles it: the page handled,
+// its outcome logged and its note written by a real note writer, in a fresh work folder under
+// the system's temporary folder that goes at the end.
 
-#include "app/ArticleHandler.h"
+#include "article/ArticleHandler.h"
+#include "core/LogClass.h"
 #include "notes/NoteWriter.h"
 
 #include <filesystem>
@@ -13,39 +14,38 @@ namespace lumbrant::bench {
 
 class ArticleMessageRig {
 public:
-    // The story of slot 1, in the first section.
     ArticleMessageRig(const std::string& folderName, const std::string& articleUrl,
                       const std::string& storyTitle, const std::string& snippet)
-        : folder_(std::filesystem::temp_directory_path() / folderName) {
+        : folder_(std::filesystem::temp_directory_path() / folderName),
+          workDir_(folder_.string()), story_{articleUrl, storyTitle, snippet} {
         std::filesystem::remove_all(folder_);
         std::filesystem::create_directories(folder_);
-        state_.WorkDir = folder_.string();
-        state_.StoryLists[0] = {"Readed", articleUrl, storyTitle, snippet};
-        // Assigned from strings: GCC 12 warns wrongly when a literal is assigned here.
-        state_.SlotCategoryCode[0] = std::string("TO");
-        state_.SlotStoryId[0] = std::string("1");
     }
     ~ArticleMessageRig() { std::filesystem::remove_all(folder_); }
     ArticleMessageRig(const ArticleMessageRig&) = delete;
     ArticleMessageRig& operator=(const ArticleMessageRig&) = delete;
 
-    // The page arrives for slot 1, as the hand-over stores it.
-    void Receive(const std::string& page) { state_.SlotPageText[0] = page; }
-    void Handle() { handler_.OnArticleDone(1, 0); }
+    // The page arrives, as the job hands it over.
+    void Receive(const std::string& page) { page_ = page; }
+    void Handle() {
+        const ArticleOutcome outcome = HandleArticlePage(page_, story_, SiteList::Load(workDir_));
+        log_.Write(outcome.LogEntry);
+        if (outcome.NoteText) {
+            writer_.WriteNewsNote(*outcome.NoteText, story_.StoryTitle, story_.ArticleUrl);
+        }
+    }
 
     std::filesystem::path NewsFolder() const { return folder_ / "news"; }
 
 private:
     std::filesystem::path folder_;
-    MainState state_;
-    StoryQueue queue_{state_.StoryLists};
-    NoteWriter writer_{state_};
-    ArticleHandler handler_{
-        state_, queue_,
-        [this](const std::string& text, const std::string& title, const std::string& url) {
-            writer_.WriteNewsNote(text, title, url);
-        },
-        [](int) {}};
+    std::string workDir_;
+    StoryRecord story_;
+    std::string page_;
+    int noteCounter_ = 0;
+    int logCounter_ = 0;
+    ErrorLog log_{workDir_, logCounter_};
+    NoteWriter writer_{workDir_, noteCounter_};
 };
 
 } // namespace lumbrant::bench

@@ -2,6 +2,7 @@
 // always whole, and every record handed out exactly once.
 
 #include "frontpage/FrontPageParser.h"
+#include "frontpage/Sections.h"
 #include "frontpage/StoryQueue.h"
 
 #include <cstdint>
@@ -10,7 +11,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string page(reinterpret_cast<const char*>(data), size);
-    std::array<lumbrant::StoryList, lumbrant::kSectionCount> lists;
+    lumbrant::SectionStoryLists lists;
     lumbrant::ParseFrontPageSections(page, lists);
     std::size_t records = 0;
     for (const auto& list : lists) {
@@ -24,12 +25,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (;;) {
         std::string url, code, id;
         queue.TakeNextStory(url, code, id);
-        if (code == "NO") {
+        if (code == lumbrant::kNoSection) {
             break;
         }
-        std::string a, b, c;
-        queue.LookUpStory(code, id, a, b, c);
-        if (a != url) {
+        if (queue.LookUpStory(code, id).ArticleUrl != url) {
             std::abort();
         }
         ++taken;

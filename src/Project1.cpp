@@ -1,8 +1,8 @@
 // The program's entry point.
 
-#include "ui/FrmMain.h"
 #include "core/Paths.h"
 #include "ui/FrmCopyContinue.h"
+#include "ui/FrmMain.h"
 #include "ui/FrmReport.h"
 #include "ui/ProgramStart.h"
 
@@ -19,13 +19,15 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationDisplayName("Lumbrant");
     QApplication::setWindowIcon(QIcon());
 
-    const int result = lumbrant::StartProgram([] { return lumbrant::FolderOfPath(lumbrant::ExecutablePath()); }, [] {
-        lumbrant::TFormMain mainWindow(lumbrant::FormDependencies::System());
-        lumbrant::TFormCopyContinue copyContinue(&mainWindow);
-        lumbrant::TFormReport report(&mainWindow, mainWindow.State());
-        mainWindow.show();
-        return QApplication::exec();
-    });
+    const int result = lumbrant::StartProgram(
+        [] { return lumbrant::FolderOfPath(lumbrant::ExecutablePath()); },
+        [] {
+            lumbrant::TFormMain mainWindow(lumbrant::FormDependencies::System());
+            lumbrant::TFormCopyContinue copyContinue(&mainWindow);
+            lumbrant::TFormReport report(&mainWindow, mainWindow.Core().Log());
+            mainWindow.show();
+            return QApplication::exec();
+        });
 
     // Downloads still at work end with the process: nothing waits for them,
     // and nothing is torn down under their feet.

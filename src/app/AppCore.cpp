@@ -1,9 +1,9 @@
 #include "app/AppCore.h"
 
-#include "core/LogClass.h"
-#include "frontpage/FrontPageParser.h"
+#include "article/ArticleHandler.h"
+#include "article/SiteList.h"
 #include "core/Paths.h"
-#include "core/Messages.h"
+#include "frontpage/FrontPageParser.h"
 #include "text/ByteText.h"
 #include "text/FileIo.h"
 
@@ -11,17 +11,19 @@
 
 namespace lumbrant {
 
+namespace {
+
+constexpr int kLoggingFailureSlot = 3;
+
+} // namespace
+
 AppCore::AppCore(MainState& state, AppPorts ports)
-    : state_(state), view_(ports.View), queue_(state.StoryLists), notes_(state),
-      transfer_(state, ports.View), detection_(state, ports.View, ports.Drives),
-      run_(state, ports.View, ports.Jobs, transfer_, queue_),
-      articles_(
-          state, queue_,
-          [this](const std::string& text, const std::string& title, const std::string& url) {
-              notes_.WriteNewsNote(text, title, url);
-          },
-          [this](int slot) { run_.StartArticleSlot(slot); }),
-      settings_(state, ports.Settings, ports.Startup, ports.ExecutablePath) {}
+    : state_(state), view_(ports.View), log_(state.WorkDir, state.LogCounter),
+      queue_(state.StoryLists), notes_(state.WorkDir, state.NoteCounter),
+      transfer_(state, state.WorkDir, ports.View, log_),
+      detection_(state, ports.View, ports.Drives, log_),
+      run_(state, state.NS, ports.View, ports.Jobs, transfer_, queue_, log_),
+      settings_(state, state.WorkDir, ports.Settings, ports.Startup, ports.ExecutablePath, log_) {}
 
 void AppCore::Construct() {
     try {
@@ -30,8 +32,7 @@ void AppCore::Construct() {
             list.clear();
         }
     } catch (const std::exception& error) {
-        TLogClass::WriteLog(state_.LogCounter, state_.WorkDir,
-                            std::string("FormCreate:") + error.what());
+        log_.Write(std::string("FormCreate:") + error.what());
     }
 }
 
@@ -44,39 +45,53 @@ bool AppCore::FormCreate() {
     return state_.AG;
 }
 
-void AppCore::ShowFirstTime() {
-    const bool found = detection_.GetiPodDriver();
-    view_.ShowStatus(found ? "Ready to Getting News..." : "No iPod Detected...");
+void AppCore::FormShow() {
+    try {
+        const bool found = detection_.GetiPodDriver();
+        view_.ShowStatus(found ? "Ready to Getting News..." : "No iPod Detected...");
+    } catch (const std::exception& error) {
+        log_.Write(std::string("FormShow:") + error.what());
+    }
 }
 
 void AppCore::FormClose() {
     settings_.WriteRegistry();
 }
 
+void AppCore::ButtonCopyClick() {
+    run_.ButtonCopyClick();
+}
+
+void AppCore::RequestClose() {
+    run_.RequestClose();
+}
+
+void AppCore::TimerTimer() {
+    view_.ShowMessage("Get Now!");
+}
+
 void AppCore::SunSimpleComboBoxCloseUp(int chosenIndex) {
     state_.CountryIndex = chosenIndex;
 }
 
-void AppCore::Deliver(const JobMessage& message) {
-    if (message.Message == WM_FRONT_PAGE_DONE) {
+void AppCore::iPodSelectorComCloseUp(int chosenIndex) {
+    detection_.iPodSelectorComCloseUp(chosenIndex);
+}
+
+void AppCore::WMDeviceChange(unsigned wParam) {
+    detection_.WMDeviceChange(wParam);
+}
+
+void AppCore::Deliver(const JobResult& result) {
+    if (result.Slot == kFrontPageSlot) {
         run_.FrontPageDelivered();
-        if (message.WParam != FETCH_FAILED) {
-            state_.FrontPageText = message.PageText;
+        if (!result.Failed) {
+            state_.FrontPageText = result.Page;
         }
         OnFrontPageDone();
         return;
     }
-    const int slot = SlotForArticleMessage(message.Message);
-    if (slot == 0) {
-        return;
-    }
-    if (message.WParam != FETCH_FAILED) {
-        const std::size_t index = static_cast<std::size_t>(slot - 1);
-        state_.SlotPageText[index] = message.PageText;
-        state_.SlotCategoryCode[index] = message.CategoryCode;
-        state_.SlotStoryId[index] = message.StoryId;
-    }
-    articles_.OnArticleDone(slot, message.WParam);
+    OnArticleDone(result);
 }
 
 void AppCore::OnFrontPageDone() {
@@ -92,6 +107,36 @@ void AppCore::OnFrontPageDone() {
     }
     ParseFrontPageSections(state_.FrontPageText, state_.StoryLists);
     run_.StartArticlePhase();
+}
+
+void AppCore::OnArticleDone(const JobResult& result) {
+    const int slot = result.Slot;
+    const auto index = static_cast<std::size_t>(slot - 1);
+    try {
+        if (result.Failed) {
+            // Only this slot's handler ever logged a failed download.
+            if (slot == kLoggingFailureSlot) {
+                log_.Write("Not Get Html!");
+            }
+        } else {
+            // The window's fields keep the page for the record; the handling
+            // works on the result itself.
+            state_.SlotPageText.at(index) = result.Page;
+            state_.SlotCategoryCode.at(index) = result.CategoryCode;
+            state_.SlotStoryId.at(index) = result.StoryId;
+            const StoryRecord story = queue_.LookUpStory(result.CategoryCode, result.StoryId);
+            const ArticleOutcome outcome =
+                HandleArticlePage(result.Page, story, SiteList::Load(state_.WorkDir));
+            log_.Write(outcome.LogEntry);
+            if (outcome.NoteText) {
+                notes_.WriteNewsNote(*outcome.NoteText, story.StoryTitle, story.ArticleUrl);
+            }
+        }
+        run_.StartArticleSlot(slot);
+    } catch (const std::exception& error) {
+        log_.Write(std::string("!!! ") + error.what());
+        run_.StartArticleSlot(slot);
+    }
 }
 
 } // namespace lumbrant

@@ -1,18 +1,19 @@
 #pragma once
 
 // Everything the main window does, without the window: it owns the logic
-// objects, wires them to the window's state and ports, and routes the job
-// messages. The Qt window forwards its events here under the handlers' names.
+// objects, gives each the part of the field table it works on, and answers
+// the window's events and the jobs' results under the handlers' names. The
+// only code that sees the whole table.
 
-#include "app/ArticleHandler.h"
 #include "app/MainState.h"
+#include "core/JobPorts.h"
+#include "core/LogClass.h"
 #include "core/MainView.h"
 #include "device/DeviceDetection.h"
 #include "device/DeviceTransfer.h"
 #include "device/DriveTable.h"
 #include "frontpage/StoryQueue.h"
 #include "notes/NoteWriter.h"
-#include "core/JobPorts.h"
 #include "retrieval/RunControl.h"
 #include "settings/SettingsBackend.h"
 #include "settings/SettingsStore.h"
@@ -36,35 +37,42 @@ public:
     AppCore(MainState& state, AppPorts ports);
 
     // The window's construction after its controls exist: the settings (and
-    // with them WorkDir). Errors are logged as "FormCreate:".
+    // with them WorkDir) and the story lists. Errors are logged as "FormCreate:".
     void Construct();
     // Clears the run state; answers whether the reminder timer runs.
     bool FormCreate();
-    // The first showing's device scan and its status text.
-    void ShowFirstTime();
+    // The first showing's device scan and its status text; errors are
+    // logged as "FormShow:".
+    void FormShow();
     void FormClose();
 
-    // A job's hand-over, on the UI thread: its fields are written, then its
-    // message is handled.
-    void Deliver(const JobMessage& message);
-
-    void OnFrontPageDone();
+    void ButtonCopyClick();
+    void RequestClose();
+    void TimerTimer();
     void SunSimpleComboBoxCloseUp(int chosenIndex);
+    void iPodSelectorComCloseUp(int chosenIndex);
+    void WMDeviceChange(unsigned wParam);
 
-    RunControl& Run() { return run_; }
-    DeviceDetection& Devices() { return detection_; }
-    StoryQueue& Queue() { return queue_; }
-    MainState& State() { return state_; }
+    // A job's result, on the UI thread: the front page is parsed; an article
+    // page is handled, its outcome logged and its note written, and the slot
+    // goes on with its next story whatever happened.
+    void Deliver(const JobResult& result);
+
+    // The error log, for what the window itself logs.
+    const ErrorLog& Log() const { return log_; }
 
 private:
+    void OnFrontPageDone();
+    void OnArticleDone(const JobResult& result);
+
     MainState& state_;
     MainView& view_;
+    ErrorLog log_;
     StoryQueue queue_;
     NoteWriter notes_;
     DeviceTransfer transfer_;
     DeviceDetection detection_;
     RunControl run_;
-    ArticleHandler articles_;
     SettingsStore settings_;
 };
 

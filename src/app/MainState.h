@@ -3,32 +3,28 @@
 // The main window's field table: every piece of state that the program's
 // operations share. One plain object, owned by the window, touched only on
 // the UI thread (fetch jobs hand their results over through the UI thread).
+// Each area's own fields come from its part; an area is given that part, or
+// single fields, never the whole table.
 
-#include "device/TiPod.h"
+#include "core/JobPorts.h"
+#include "device/DeviceState.h"
+#include "frontpage/StoryList.h"
+#include "retrieval/RunState.h"
+#include "settings/SettingsValues.h"
 
 #include <array>
 #include <string>
-#include <vector>
 
 namespace lumbrant {
 
-inline constexpr int kSlotCount = 4;
-inline constexpr int kSectionCount = 8;
+struct MainState : RunState, DeviceState, SettingsValues {
+    MainState() = default;
+    // The areas hold references into the table.
+    MainState(const MainState&) = delete;
+    MainState& operator=(const MainState&) = delete;
 
-// One list per section; four consecutive entries form a story record
-// (read state, article link, title, snippet).
-using StoryList = std::vector<std::string>;
-
-struct MainState {
     std::string WorkDir;
-    bool DeviceFound = false;
-    int FinishedSlots = 0;
-    int StartedSlots = 0;
-    bool StopRequested = false;
-    int CountryIndex = 0;
-    bool Running = false;
-    bool AG = false;
-    std::array<StoryList, kSectionCount> StoryLists;
+    SectionStoryLists StoryLists;
     std::string FrontPageText;
     // Index 0 is slot 1.
     std::array<std::string, kSlotCount> SlotPageText;
@@ -36,16 +32,6 @@ struct MainState {
     std::array<std::string, kSlotCount> SlotStoryId;
     int NoteCounter = 0;
     int LogCounter = 0;
-
-    // Settings beside the table above.
-    bool HS = false;
-    int VE = 0;
-    // The news service's address (scheme, host, port); empty means the built-in one.
-    std::string NS;
-
-    // The device component: the chosen device's root and the roots kept
-    // beside the selector's entries.
-    TiPod iPod;
 };
 
 } // namespace lumbrant

@@ -47,11 +47,20 @@ std::string HostOf(const std::string& link) {
 
 } // namespace
 
-int IsSpecialSite(const std::string& articleUrl, const std::string& workDir) {
-    const std::string host = HostOf(articleUrl);
+SiteList SiteList::Load(const std::string& workDir) {
+    SiteList sites;
     const std::string listFile = JoinPath(workDir, "KVD.Update");
-    if (text::FileExists(listFile)) {
-        for (const std::string& name : text::IniFile(listFile).ReadSectionKeys("1")) {
+    sites.fromFile_ = text::FileExists(listFile);
+    if (sites.fromFile_) {
+        sites.fileNames_ = text::IniFile(listFile).ReadSectionKeys("1");
+    }
+    return sites;
+}
+
+int SiteList::IsSpecialSite(const std::string& articleUrl) const {
+    const std::string host = HostOf(articleUrl);
+    if (fromFile_) {
+        for (const std::string& name : fileNames_) {
             if (text::EqualsIgnoreCase(name, host)) {
                 return 1;
             }

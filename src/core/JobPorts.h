@@ -1,13 +1,17 @@
 #pragma once
 
-// How the run control starts fetch jobs, and how a finished job reaches the
-// UI thread. The real starter runs TNewsThread on its own thread; tests use a
-// starter that delivers pages synchronously.
+// How the run control starts fetch jobs, and what a finished job hands to
+// the UI thread. The real starter runs TNewsThread on its own thread; tests
+// use starters that deliver pages when they choose.
 
 #include <memory>
 #include <string>
 
 namespace lumbrant {
+
+// The four article slots run beside the one front-page job.
+inline constexpr int kSlotCount = 4;
+inline constexpr int kFrontPageSlot = 0;
 
 // The one part of a started job that stays shared: its termination flag.
 class JobHandle {
@@ -26,22 +30,23 @@ public:
                                  const std::string& storyId) = 0;
 };
 
-// What a job hands over: the message, wParam (0 or FETCH_FAILED) and, when
-// the page arrived, its text and the story it belongs to.
-struct JobMessage {
-    unsigned Message = 0;
-    int WParam = 0;
-    std::string PageText;
+// What a job hands over: the front page (slot 0) or the page of an article
+// slot 1 to 4 (the window's messages WM_FRONT_PAGE_DONE and WM_ARTICLE_DONE_1
+// to 4), or that both attempts failed, and then nothing else.
+struct JobResult {
+    int Slot = kFrontPageSlot;
+    bool Failed = false;
+    std::string Page;
     std::string CategoryCode;
     std::string StoryId;
 };
 
-// The blocking hand-over: returns once the UI thread has handled the message,
+// The blocking hand-over: returns once the UI thread has handled the result,
 // or at once when the window that would handle it is gone.
 class MessagePort {
 public:
     virtual ~MessagePort() = default;
-    virtual void SendBlocking(const JobMessage& message) = 0;
+    virtual void SendBlocking(const JobResult& result) = 0;
 };
 
 } // namespace lumbrant

@@ -14,8 +14,9 @@ const std::vector<std::string> kMarkerPath = {"iPod_Control", "iTunes", "itunesd
 
 } // namespace
 
-DeviceDetection::DeviceDetection(MainState& state, MainView& view, DriveTable& drives)
-    : state_(state), view_(view), drives_(drives) {}
+DeviceDetection::DeviceDetection(DeviceState& state, MainView& view, DriveTable& drives,
+                                 const ErrorLog& log)
+    : state_(state), view_(view), drives_(drives), log_(log) {}
 
 bool DeviceDetection::GetiPodDriver() {
     bool found = false;
@@ -41,8 +42,7 @@ bool DeviceDetection::GetiPodDriver() {
             view_.ShowStatus(kNoDeviceText);
         }
     } catch (const std::exception& error) {
-        TLogClass::WriteLog(state_.LogCounter, state_.WorkDir,
-                            std::string("GetiPodDriver:") + error.what());
+        log_.Write(std::string("GetiPodDriver:") + error.what());
     }
     return found;
 }
@@ -53,8 +53,7 @@ std::string DeviceDetection::GetVolumInformation(const std::string& root) {
         const std::string label = drives_.VolumeLabel(root).value_or(std::string());
         part = " [" + text::AsciiLower(label) + "]  ";
     } catch (const std::exception& error) {
-        TLogClass::WriteLog(state_.LogCounter, state_.WorkDir,
-                            std::string("GetVolumInformation:") + error.what());
+        log_.Write(std::string("GetVolumInformation:") + error.what());
     }
     return part;
 }

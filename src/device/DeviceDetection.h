@@ -1,12 +1,13 @@
 #pragma once
 
 // Finds the connected players among the drives, lists them in the device
-// selector and records which one the notes go to (state.DeviceFound and
-// state.iPod.DeviceRoot). A drive is a player when it holds the music
+// selector and records which one the notes go to (DeviceFound and
+// iPod.DeviceRoot). A drive is a player when it holds the music
 // database file "iPod_Control/iTunes/itunesdb", whatever the letter case.
 
-#include "app/MainState.h"
+#include "core/LogClass.h"
 #include "core/MainView.h"
+#include "device/DeviceState.h"
 #include "device/DriveTable.h"
 
 #include <string>
@@ -18,7 +19,7 @@ inline constexpr char kNoDeviceText[] = "Please connect your iPod";
 
 class DeviceDetection {
 public:
-    DeviceDetection(MainState& state, MainView& view, DriveTable& drives);
+    DeviceDetection(DeviceState& state, MainView& view, DriveTable& drives, const ErrorLog& log);
 
     // Rebuilds the selector from the drives, selecting the last player found;
     // true when at least one player was found. Errors are logged, never thrown.
@@ -34,9 +35,10 @@ public:
     void iPodSelectorComCloseUp(int chosenIndex);
 
 private:
-    MainState& state_;
+    DeviceState& state_;
     MainView& view_;
     DriveTable& drives_;
+    const ErrorLog& log_;
 };
 
 } // namespace lumbrant

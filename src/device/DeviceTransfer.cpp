@@ -1,8 +1,8 @@
 #include "device/DeviceTransfer.h"
 
 #include "core/LogClass.h"
-#include "device/PlayerNotesFolder.h"
 #include "core/Paths.h"
+#include "device/PlayerNotesFolder.h"
 
 #include <filesystem>
 #include <system_error>
@@ -46,11 +46,13 @@ std::vector<fs::path> LocalNotes(const std::string& folder) {
 
 } // namespace
 
-DeviceTransfer::DeviceTransfer(MainState& state, MainView& view) : state_(state), view_(view) {}
+DeviceTransfer::DeviceTransfer(const DeviceState& state, const std::string& workDir, MainView& view,
+                               const ErrorLog& log)
+    : state_(state), workDir_(workDir), view_(view), log_(log) {}
 
 void DeviceTransfer::DeleteOldNotes(const std::string& where) {
     if (where == "local") {
-        DeleteLocalFiles(LocalNewsFolder(state_.WorkDir));
+        DeleteLocalFiles(LocalNewsFolder(workDir_));
         return;
     }
     std::string whyNot;
@@ -64,7 +66,7 @@ bool DeviceTransfer::CopyNotesToDevice() {
         view_.ShowMessage("iPod Not Connected!");
         return true;
     }
-    const std::vector<fs::path> notes = LocalNotes(LocalNewsFolder(state_.WorkDir));
+    const std::vector<fs::path> notes = LocalNotes(LocalNewsFolder(workDir_));
     std::string whyNot;
     const auto folder = OpenPlayerNotesFolder(state_.iPod.DeviceRoot, whyNot);
     if (!folder) {
@@ -85,7 +87,7 @@ bool DeviceTransfer::CopyNotesToDevice() {
 }
 
 void DeviceTransfer::Log(const std::string& message) {
-    TLogClass::WriteLog(state_.LogCounter, state_.WorkDir, "CopyNotesToDevice:" + message);
+    log_.Write("CopyNotesToDevice:" + message);
 }
 
 } // namespace lumbrant

@@ -5,9 +5,10 @@
 // notes folder is ever touched (see PlayerNotesFolder). Every note that does
 // not land is logged; a missing device is said in a box.
 
-#include "app/MainState.h"
+#include "core/LogClass.h"
 #include "core/MainView.h"
 #include "core/NotesTransfer.h"
+#include "device/DeviceState.h"
 
 #include <string>
 
@@ -15,11 +16,14 @@ namespace lumbrant {
 
 class DeviceTransfer : public NotesTransfer {
 public:
-    DeviceTransfer(MainState& state, MainView& view);
+    // The local news folder is that of workDir (held by reference: it is
+    // known once the settings are read).
+    DeviceTransfer(const DeviceState& state, const std::string& workDir, MainView& view,
+                   const ErrorLog& log);
 
     // Deletes every file (not the subfolders) of the local news folder when
     // where is exactly "local", otherwise of the notes folder of the device
-    // at state.iPod.DeviceRoot, where links and read-only files stay.
+    // at iPod.DeviceRoot, where links and read-only files stay.
     void DeleteOldNotes(const std::string& where) override;
 
     // Empties the device's notes folder and copies every local note into it,
@@ -30,8 +34,10 @@ public:
 private:
     void Log(const std::string& message);
 
-    MainState& state_;
+    const DeviceState& state_;
+    const std::string& workDir_;
     MainView& view_;
+    const ErrorLog& log_;
 };
 
 } // namespace lumbrant

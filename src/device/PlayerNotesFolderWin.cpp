@@ -1,5 +1,5 @@
-#include "device/PlayerNotesFolder.h"
 #include "core/Paths.h"
+#include "device/PlayerNotesFolder.h"
 
 #include <filesystem>
 #include <system_error>

@@ -71,8 +71,7 @@ std::string ExtractStoryField(std::string& item, char kind) {
     }
 }
 
-void ParseSection(std::string_view section, std::string_view code,
-                  std::array<StoryList, kSectionCount>& lists) {
+void ParseSection(std::string_view section, std::string_view code, SectionStoryLists& lists) {
     const int index = SectionIndex(code);
     if (index < 0) {
         return;
@@ -98,7 +97,7 @@ void ParseSection(std::string_view section, std::string_view code,
     }
 }
 
-void ParseFrontPageSections(std::string_view page, std::array<StoryList, kSectionCount>& lists) {
+void ParseFrontPageSections(std::string_view page, SectionStoryLists& lists) {
     std::array<Index, kSectionCount> positions{};
     for (std::size_t k = 0; k < kSections.size(); ++k) {
         std::string marker(kSectionHeadingPrefix);

@@ -4,7 +4,7 @@
 // story records. Only fixed marker texts are searched for; nothing else of
 // the page's HTML is interpreted.
 
-#include "app/MainState.h"
+#include "frontpage/StoryList.h"
 
 #include <string>
 #include <string_view>
@@ -26,10 +26,9 @@ std::string ExtractStoryField(std::string& item, char kind);
 
 // Appends one story record per item of the section to the list of code, for
 // its first kMaxStoriesPerSection items.
-void ParseSection(std::string_view section, std::string_view code,
-                  std::array<StoryList, kSectionCount>& lists);
+void ParseSection(std::string_view section, std::string_view code, SectionStoryLists& lists);
 
 // Splits the page into sections by their heading markers and parses each.
-void ParseFrontPageSections(std::string_view page, std::array<StoryList, kSectionCount>& lists);
+void ParseFrontPageSections(std::string_view page, SectionStoryLists& lists);
 
 } // namespace lumbrant

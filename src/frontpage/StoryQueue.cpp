@@ -25,7 +25,7 @@ int ParseStoryId(const std::string& storyId) {
 
 } // namespace
 
-StoryQueue::StoryQueue(std::array<StoryList, kSectionCount>& lists) : lists_(lists) {}
+StoryQueue::StoryQueue(SectionStoryLists& lists) : lists_(lists) {}
 
 void StoryQueue::TakeNextStory(std::string& articleUrl, std::string& categoryCode,
                                std::string& storyId) {
@@ -48,21 +48,19 @@ void StoryQueue::TakeNextStory(std::string& articleUrl, std::string& categoryCod
     categoryCode = std::string(kNoSection);
 }
 
-void StoryQueue::LookUpStory(const std::string& categoryCode, const std::string& storyId,
-                             std::string& articleUrl, std::string& storyTitle,
-                             std::string& snippet) const {
+StoryRecord StoryQueue::LookUpStory(const std::string& categoryCode,
+                                    const std::string& storyId) const {
     const int n = ParseStoryId(storyId);
     const int index = SectionIndex(categoryCode);
     if (index < 0) {
-        return;
+        return {};
     }
     const StoryList& list = lists_[static_cast<std::size_t>(index)];
     if (n < 0 || static_cast<std::size_t>(n) + 2 >= list.size()) {
         throw std::runtime_error("List index out of bounds (" + std::to_string(n) + ")");
     }
-    articleUrl = list[static_cast<std::size_t>(n)];
-    storyTitle = list[static_cast<std::size_t>(n) + 1];
-    snippet = list[static_cast<std::size_t>(n) + 2];
+    const auto first = static_cast<std::size_t>(n);
+    return {list[first], list[first + 1], list[first + 2]};
 }
 
 } // namespace lumbrant

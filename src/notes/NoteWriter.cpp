@@ -1,9 +1,9 @@
 #include "notes/NoteWriter.h"
 
+#include "core/Paths.h"
 #include "notes/NoteChain.h"
 #include "notes/NoteIndex.h"
 #include "notes/NoteText.h"
-#include "core/Paths.h"
 #include "text/ByteText.h"
 #include "text/FileIo.h"
 
@@ -33,7 +33,8 @@ void StoreNote(const std::string& path, const std::string& content) {
 
 } // namespace
 
-NoteWriter::NoteWriter(MainState& state) : state_(state) {}
+NoteWriter::NoteWriter(const std::string& workDir, int& noteCounter)
+    : workDir_(workDir), noteCounter_(noteCounter) {}
 
 void NoteWriter::WriteNewsNote(const std::string& text, const std::string& storyTitle,
                                const std::string& articleUrl) {
@@ -52,7 +53,7 @@ void NoteWriter::WriteNewsNote(const std::string& text, const std::string& story
         return;
     }
 
-    const std::string folder = LocalNewsFolder(state_.WorkDir);
+    const std::string folder = LocalNewsFolder(workDir_);
     EnsureFolder(folder);
     const std::string name = NextNoteName();
 
@@ -73,8 +74,8 @@ void NoteWriter::WriteNewsNote(const std::string& text, const std::string& story
 }
 
 std::string NoteWriter::NextNoteName() {
-    ++state_.NoteCounter;
-    return "News item " + std::to_string(state_.NoteCounter);
+    ++noteCounter_;
+    return "News item " + std::to_string(noteCounter_);
 }
 
 } // namespace lumbrant

@@ -4,16 +4,15 @@
 // one note, or a chain of notes joined by "Continue..." links, in the local
 // news folder, and a link to the story in the folder's index note.
 
-#include "app/MainState.h"
-
 #include <string>
 
 namespace lumbrant {
 
 class NoteWriter {
 public:
-    // Uses state.WorkDir and state.NoteCounter.
-    explicit NoteWriter(MainState& state);
+    // Writes into the news folder of workDir (known once the settings are
+    // read, so held by reference) and numbers the notes with noteCounter.
+    NoteWriter(const std::string& workDir, int& noteCounter);
 
     // Writes the story's notes and adds its index line; a story whose text
     // is too short is dropped without a word and uses no number. A story
@@ -28,7 +27,8 @@ public:
     std::string NextNoteName();
 
 private:
-    MainState& state_;
+    const std::string& workDir_;
+    int& noteCounter_;
 };
 
 } // namespace lumbrant

@@ -9,18 +9,18 @@ std::shared_ptr<HandOverPort> HandOverPort::Create(Post post, Deliver deliver) {
 HandOverPort::HandOverPort(Post post, Deliver deliver)
     : post_(std::move(post)), deliver_(std::move(deliver)) {}
 
-void HandOverPort::SendBlocking(const JobMessage& message) {
+void HandOverPort::SendBlocking(const JobResult& result) {
     auto pending = std::make_shared<Pending>();
     std::unique_lock lock(mutex_);
     if (closed_) {
         return;
     }
     pending_.insert(pending);
-    post_([self = shared_from_this(), pending, message] { self->Handle(pending, message); });
+    post_([self = shared_from_this(), pending, result] { self->Handle(pending, result); });
     released_.wait(lock, [&] { return pending->Done; });
 }
 
-void HandOverPort::Handle(const std::shared_ptr<Pending>& pending, const JobMessage& message) {
+void HandOverPort::Handle(const std::shared_ptr<Pending>& pending, const JobResult& result) {
     {
         std::lock_guard lock(mutex_);
         if (closed_) {
@@ -28,7 +28,7 @@ void HandOverPort::Handle(const std::shared_ptr<Pending>& pending, const JobMess
         }
     }
     try {
-        deliver_(message);
+        deliver_(result);
     } catch (...) {
         Release(pending);
         throw;

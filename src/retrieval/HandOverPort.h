@@ -20,11 +20,11 @@ public:
     // post runs a task later on the UI thread (it must not block); deliver
     // handles a message there.
     using Post = std::function<void(std::function<void()>)>;
-    using Deliver = std::function<void(const JobMessage&)>;
+    using Deliver = std::function<void(const JobResult&)>;
 
     static std::shared_ptr<HandOverPort> Create(Post post, Deliver deliver);
 
-    void SendBlocking(const JobMessage& message) override;
+    void SendBlocking(const JobResult& result) override;
 
     // Releases every waiting job and refuses later messages. UI thread only.
     void Close();
@@ -35,7 +35,7 @@ private:
     };
 
     HandOverPort(Post post, Deliver deliver);
-    void Handle(const std::shared_ptr<Pending>& pending, const JobMessage& message);
+    void Handle(const std::shared_ptr<Pending>& pending, const JobResult& result);
     void Release(const std::shared_ptr<Pending>& pending);
 
     Post post_;

@@ -2,7 +2,6 @@
 
 #include "core/Paths.h"
 #include "net/UrlDownload.h"
-#include "core/Messages.h"
 #include "text/ByteText.h"
 #include "text/FileIo.h"
 
@@ -17,10 +16,6 @@ TNewsThread::TNewsThread(std::shared_ptr<MessagePort> port, FetchLimits limits)
 
 void TNewsThread::Start() {
     std::thread([self = shared_from_this()] { self->Execute(); }).detach();
-}
-
-unsigned TNewsThread::Message() const {
-    return JobMode == 0 ? WM_FRONT_PAGE_DONE : ArticleMessageForSlot(JobSlot);
 }
 
 std::string TNewsThread::TemporaryFilePath() const {
@@ -42,34 +37,34 @@ bool TNewsThread::FetchFallback(std::string& page) {
 }
 
 void TNewsThread::Execute() {
-    JobMessage message;
+    JobResult result;
+    result.Slot = JobMode == 0 ? kFrontPageSlot : JobSlot;
     bool fallback = false;
     try {
-        message.Message = Message();
         bool arrived = false;
         try {
             if (!JobHttp) {
                 throw std::runtime_error("no HTTP client");
             }
-            message.PageText = JobHttp->Get(JobUrl);
+            result.Page = JobHttp->Get(JobUrl);
             arrived = true;
         } catch (const std::exception&) {
             fallback = true;
-            arrived = FetchFallback(message.PageText);
+            arrived = FetchFallback(result.Page);
         }
-        message.WParam = arrived ? 0 : FETCH_FAILED;
+        result.Failed = !arrived;
         if (arrived) {
-            message.CategoryCode = JobCategoryCode;
-            message.StoryId = JobStoryId;
+            result.CategoryCode = JobCategoryCode;
+            result.StoryId = JobStoryId;
         } else {
-            message.PageText.clear();
+            result.Page.clear();
         }
     } catch (...) {
-        message.WParam = FETCH_FAILED;
-        message.PageText.clear();
+        result.Failed = true;
+        result.Page.clear();
     }
-    port_->SendBlocking(message);
-    if (fallback && message.WParam == 0) {
+    port_->SendBlocking(result);
+    if (fallback && !result.Failed) {
         std::remove(TemporaryFilePath().c_str());
     }
     Terminate();

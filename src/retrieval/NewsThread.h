@@ -3,9 +3,9 @@
 // A fetch job: downloads one page on a thread of its own and hands it to the
 // UI thread with exactly one blocking message, whatever happens.
 
+#include "core/JobPorts.h"
 #include "net/FetchLimits.h"
 #include "net/HttpClient.h"
-#include "core/JobPorts.h"
 
 #include <atomic>
 #include <memory>
@@ -39,7 +39,6 @@ public:
     std::string TemporaryFilePath() const;
 
 private:
-    unsigned Message() const;
     bool FetchFallback(std::string& page);
 
     std::shared_ptr<MessagePort> port_;

@@ -1,18 +1,20 @@
 #include "retrieval/RunControl.h"
 
-#include "core/LogClass.h"
 #include "frontpage/Sections.h"
 
 #include <exception>
 
 namespace lumbrant {
 
-RunControl::RunControl(MainState& state, MainView& view, JobStarter& jobs, NotesTransfer& transfer,
-                       StoryQueue& queue)
-    : state_(state), view_(view), jobs_(jobs), transfer_(transfer), queue_(queue) {}
+RunControl::RunControl(RunState& state, const std::string& newsService, MainView& view,
+                       JobStarter& jobs, NotesTransfer& transfer, StoryQueue& queue,
+                       const ErrorLog& log)
+    : state_(state), newsService_(newsService), view_(view), jobs_(jobs), transfer_(transfer),
+      queue_(queue), log_(log) {}
 
 std::string RunControl::EditionAddress(const std::string& countryEntry) const {
-    const std::string service = state_.NS.empty() ? std::string(kDefaultNewsService) : state_.NS;
+    const std::string service =
+        newsService_.empty() ? std::string(kDefaultNewsService) : newsService_;
     return service + (countryEntry == "United Kingdom" ? "/news?ned=tuk" : "/news?ned=tus");
 }
 
@@ -39,7 +41,7 @@ void RunControl::StartRun() {
 }
 
 void RunControl::AbandonRun(const std::string& operation, const std::string& message) {
-    TLogClass::WriteLog(state_.LogCounter, state_.WorkDir, operation + message);
+    log_.Write(operation + message);
     FrontPageJob.reset();
     state_.FinishedSlots = 0;
     state_.StartedSlots = 0;
@@ -85,8 +87,7 @@ void RunControl::StartArticleSlot(int slot) {
     try {
         jobs_.StartArticleJob(slot, articleUrl, categoryCode, storyId);
     } catch (const std::exception& error) {
-        TLogClass::WriteLog(state_.LogCounter, state_.WorkDir,
-                            std::string("StartArticleSlot:") + error.what());
+        log_.Write(std::string("StartArticleSlot:") + error.what());
         SlotFinished();
     }
 }

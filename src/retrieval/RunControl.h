@@ -4,11 +4,12 @@
 // slots working through the story queue, and the end of the run once every
 // started slot has reported finished. UI thread only.
 
-#include "app/MainState.h"
+#include "core/JobPorts.h"
+#include "core/LogClass.h"
 #include "core/MainView.h"
 #include "core/NotesTransfer.h"
 #include "frontpage/StoryQueue.h"
-#include "core/JobPorts.h"
+#include "retrieval/RunState.h"
 
 #include <memory>
 #include <string>
@@ -19,8 +20,10 @@ inline constexpr std::string_view kDefaultNewsService = "http://news.google.com"
 
 class RunControl {
 public:
-    RunControl(MainState& state, MainView& view, JobStarter& jobs, NotesTransfer& transfer,
-               StoryQueue& queue);
+    // newsService is the settings' address of the news service (empty for
+    // the built-in one), read when a run starts.
+    RunControl(RunState& state, const std::string& newsService, MainView& view, JobStarter& jobs,
+               NotesTransfer& transfer, StoryQueue& queue, const ErrorLog& log);
 
     void ButtonCopyClick();
     // The front page's message has reached the UI thread: its job counts as
@@ -45,11 +48,13 @@ private:
     void StartRun();
     void StopPress();
 
-    MainState& state_;
+    RunState& state_;
+    const std::string& newsService_;
     MainView& view_;
     JobStarter& jobs_;
     NotesTransfer& transfer_;
     StoryQueue& queue_;
+    const ErrorLog& log_;
     std::shared_ptr<JobHandle> FrontPageJob;
 };
 

@@ -6,9 +6,9 @@
 
 namespace lumbrant {
 
-ThreadJobStarter::ThreadJobStarter(const MainState& state, std::shared_ptr<MessagePort> port,
+ThreadJobStarter::ThreadJobStarter(const std::string& workDir, std::shared_ptr<MessagePort> port,
                                    FetchLimits limits)
-    : state_(state), port_(std::move(port)), limits_(limits),
+    : workDir_(workDir), port_(std::move(port)), limits_(limits),
       IdHTTP(std::make_shared<HttpClient>(limits)) {
     for (auto& client : IdHTTPn) {
         client = std::make_shared<HttpClient>(limits);
@@ -20,7 +20,7 @@ std::shared_ptr<JobHandle> ThreadJobStarter::StartFrontPageJob(const std::string
     job->JobMode = 0;
     job->JobUrl = url;
     job->JobHttp = IdHTTP;
-    job->JobWorkDir = state_.WorkDir;
+    job->JobWorkDir = workDir_;
     job->Start();
     return job;
 }
@@ -38,7 +38,7 @@ void ThreadJobStarter::StartArticleJob(int slot, const std::string& url,
     job->JobStoryId = storyId;
     job->JobMode = 1;
     job->JobHttp = IdHTTPn[static_cast<std::size_t>(slot - 1)];
-    job->JobWorkDir = state_.WorkDir;
+    job->JobWorkDir = workDir_;
     job->Start();
 }
 

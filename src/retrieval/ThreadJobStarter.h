@@ -4,10 +4,9 @@
 // kind: one for the front page and one per article slot, each keeping its
 // cookies and connection for the life of the program.
 
-#include "app/MainState.h"
+#include "core/JobPorts.h"
 #include "net/FetchLimits.h"
 #include "net/HttpClient.h"
-#include "core/JobPorts.h"
 
 #include <array>
 #include <memory>
@@ -16,7 +15,9 @@ namespace lumbrant {
 
 class ThreadJobStarter : public JobStarter {
 public:
-    ThreadJobStarter(const MainState& state, std::shared_ptr<MessagePort> port,
+    // Jobs download their fallback files into workDir, held by reference:
+    // it is known once the settings are read.
+    ThreadJobStarter(const std::string& workDir, std::shared_ptr<MessagePort> port,
                      FetchLimits limits = {});
 
     std::shared_ptr<JobHandle> StartFrontPageJob(const std::string& url) override;
@@ -24,7 +25,7 @@ public:
                          const std::string& storyId) override;
 
 private:
-    const MainState& state_;
+    const std::string& workDir_;
     std::shared_ptr<MessagePort> port_;
     FetchLimits limits_;
     std::shared_ptr<HttpClient> IdHTTP;

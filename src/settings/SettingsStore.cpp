@@ -45,13 +45,13 @@ private:
 
 } // namespace
 
-SettingsStore::SettingsStore(MainState& state, SettingsBackend& backend, StartupEntry& startup,
-                             std::string executablePath)
-    : state_(state), backend_(backend), startup_(startup),
-      executablePath_(std::move(executablePath)) {}
+SettingsStore::SettingsStore(SettingsValues& values, std::string& workDir, SettingsBackend& backend,
+                             StartupEntry& startup, std::string executablePath, const ErrorLog& log)
+    : values_(values), workDir_(workDir), backend_(backend), startup_(startup),
+      executablePath_(std::move(executablePath)), log_(log) {}
 
 void SettingsStore::Log(const std::string& operation, const std::exception& error) {
-    TLogClass::WriteLog(state_.LogCounter, state_.WorkDir, operation + ":" + error.what());
+    log_.Write(operation + ":" + error.what());
 }
 
 std::int32_t SettingsStore::ReadRequiredInteger(std::string_view name) {
@@ -67,24 +67,24 @@ void SettingsStore::ReadNewsService() {
     if (read.Status == ValueRead::WrongType) {
         throw ReadError(read.Status, "NS");
     }
-    state_.NS = std::move(read.Value);
+    values_.NS = std::move(read.Value);
 }
 
 void SettingsStore::ReadRegistry() {
     // Set before anything is read, so that the error log has its folder even
     // when no setting can be read.
-    state_.WorkDir = FolderOfPath(executablePath_);
+    workDir_ = FolderOfPath(executablePath_);
     KeyCloser closer(backend_);
     try {
         backend_.OpenKey();
-        state_.AG = ReadRequiredInteger("AG") != 0;
-        state_.CountryIndex = ReadRequiredInteger("CI");
-        state_.HS = ReadRequiredInteger("HS") != 0;
+        values_.AG = ReadRequiredInteger("AG") != 0;
+        values_.CountryIndex = ReadRequiredInteger("CI");
+        values_.HS = ReadRequiredInteger("HS") != 0;
         const IntegerRead version = backend_.ReadInteger("VE");
         if (version.Status == ValueRead::WrongType) {
             throw ReadError(version.Status, "VE");
         }
-        state_.VE = version.Status == ValueRead::Ok ? version.Value : 0;
+        values_.VE = version.Status == ValueRead::Ok ? version.Value : 0;
     } catch (const std::exception& error) {
         Log("ReadRegistry", error);
     }
@@ -100,19 +100,19 @@ void SettingsStore::WriteRegistry() {
     StartupCloser startupCloser(startup_);
     try {
         backend_.CreateKey();
-        backend_.WriteInteger("AG", state_.AG ? 1 : 0);
+        backend_.WriteInteger("AG", values_.AG ? 1 : 0);
         if (startup_.Open()) {
-            if (state_.AG) {
-                state_.HS = true;
+            if (values_.AG) {
+                values_.HS = true;
                 startup_.Set(executablePath_);
             } else {
-                state_.HS = false;
+                values_.HS = false;
                 startup_.Remove();
             }
-            backend_.WriteInteger("HS", state_.HS ? 1 : 0);
+            backend_.WriteInteger("HS", values_.HS ? 1 : 0);
         }
-        backend_.WriteInteger("CI", state_.CountryIndex);
-        backend_.WriteInteger("VE", state_.VE);
+        backend_.WriteInteger("CI", values_.CountryIndex);
+        backend_.WriteInteger("VE", values_.VE);
     } catch (const std::exception& error) {
         Log("WriteRegistry", error);
     }

@@ -4,8 +4,9 @@
 // is built, saved once when it closes, and the start-up entry that follows
 // the automatic mode. Neither operation raises; errors go to the error log.
 
-#include "app/MainState.h"
+#include "core/LogClass.h"
 #include "settings/SettingsBackend.h"
+#include "settings/SettingsValues.h"
 #include "settings/StartupEntry.h"
 
 #include <cstdint>
@@ -17,8 +18,9 @@ namespace lumbrant {
 
 class SettingsStore {
 public:
-    SettingsStore(MainState& state, SettingsBackend& backend, StartupEntry& startup,
-                  std::string executablePath);
+    // ReadRegistry sets workDir, the folder of executablePath.
+    SettingsStore(SettingsValues& values, std::string& workDir, SettingsBackend& backend,
+                  StartupEntry& startup, std::string executablePath, const ErrorLog& log);
 
     // Sets WorkDir, then reads "AG", "CI", "HS" and, when present, "VE"; a
     // missing or wrongly typed value among the first three stops the reading
@@ -36,10 +38,12 @@ private:
     std::int32_t ReadRequiredInteger(std::string_view name);
     void ReadNewsService();
 
-    MainState& state_;
+    SettingsValues& values_;
+    std::string& workDir_;
     SettingsBackend& backend_;
     StartupEntry& startup_;
     std::string executablePath_;
+    const ErrorLog& log_;
 };
 
 } // namespace lumbrant

@@ -1,12 +1,9 @@
 #include "ui/FrmMain.h"
 
-#include "core/LogClass.h"
-#include "core/StatusText.h"
-#include "device/DeviceDetection.h"
 #include "core/Paths.h"
+#include "core/StatusText.h"
 #include "retrieval/ThreadJobStarter.h"
 #include "settings/MakerSite.h"
-#include "ui/DeviceArrivalWatcher.h"
 #include "ui/LinkLabel.h"
 #include "ui/MessageBoxes.h"
 #include "ui/WindowChrome.h"
@@ -21,10 +18,6 @@
 #include <QTimer>
 #include <QUrl>
 #include <exception>
-
-#ifdef _WIN32
-#include <windows.h>
-#endif
 
 namespace lumbrant {
 
@@ -52,9 +45,7 @@ FormDependencies FormDependencies::System() {
     dependencies.Settings = MakeSettingsBackend();
     dependencies.Startup = MakeStartupEntry();
     dependencies.ExecutablePath = lumbrant::ExecutablePath();
-#ifndef _WIN32
-    dependencies.MountInfoPath = "/proc/self/mountinfo";
-#endif
+    dependencies.Arrivals = DeviceArrivalWatcher::System();
     return dependencies;
 }
 
@@ -66,8 +57,8 @@ TFormMain::TFormMain(FormDependencies dependencies, QWidget* parent)
         [this](std::function<void()> task) {
             QMetaObject::invokeMethod(this, std::move(task), Qt::QueuedConnection);
         },
-        [this](const JobMessage& message) { Guarded([&] { core_->Deliver(message); }); });
-    jobs_ = std::make_unique<ThreadJobStarter>(state_, port_, dependencies_.Limits);
+        [this](const JobResult& result) { Guarded([&] { core_->Deliver(result); }); });
+    jobs_ = std::make_unique<ThreadJobStarter>(state_.WorkDir, port_, dependencies_.Limits);
     core_ = std::make_unique<AppCore>(
         state_, AppPorts{*this, *jobs_, *dependencies_.Drives, *dependencies_.Settings,
                          *dependencies_.Startup, dependencies_.ExecutablePath});
@@ -169,28 +160,17 @@ void TFormMain::FormCreate() {
     if (core_->FormCreate()) {
         Timer->start();
     }
-    if (!dependencies_.MountInfoPath.empty()) {
-        arrivals_ = new DeviceArrivalWatcher(dependencies_.MountInfoPath, this);
-        connect(arrivals_, &DeviceArrivalWatcher::arrived, this,
-                [this] { Guarded([this] { core_->Devices().WMDeviceChange(kDeviceArrival); }); });
+    if (dependencies_.Arrivals) {
+        connect(dependencies_.Arrivals.get(), &DeviceArrivalWatcher::deviceChanged, this,
+                [this](unsigned wParam) { Guarded([&] { core_->WMDeviceChange(wParam); }); });
     }
-}
-
-QPoint TFormMain::CentredPosition(const QRect& screen, const QSize& size) {
-    return QPoint(screen.left() + (screen.width() - size.width()) / 2,
-                  screen.top() + (screen.height() - size.height()) / 2);
 }
 
 void TFormMain::FormShow() {
-    try {
-        if (const QScreen* display = screen()) {
-            move(CentredPosition(display->geometry(), frameGeometry().size()));
-        }
-        core_->ShowFirstTime();
-    } catch (const std::exception& error) {
-        TLogClass::WriteLog(state_.LogCounter, state_.WorkDir,
-                            std::string("FormShow:") + error.what());
+    if (const QScreen* display = screen()) {
+        move(CentredOver(display->geometry(), frameGeometry().size()));
     }
+    core_->FormShow();
 }
 
 void TFormMain::showEvent(QShowEvent* event) {
@@ -209,16 +189,6 @@ void TFormMain::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-#ifdef _WIN32
-bool TFormMain::nativeEvent(const QByteArray& eventType, void* message, qintptr* result) {
-    const MSG* msg = static_cast<const MSG*>(message);
-    if (msg->message == WM_DEVICECHANGE) {
-        Guarded([&] { core_->Devices().WMDeviceChange(static_cast<unsigned>(msg->wParam)); });
-    }
-    return QWidget::nativeEvent(eventType, message, result);
-}
-#endif
-
 void TFormMain::Guarded(const std::function<void()>& handler) {
     try {
         handler();
@@ -228,15 +198,15 @@ void TFormMain::Guarded(const std::function<void()>& handler) {
 }
 
 void TFormMain::ButtonCopyClick() {
-    core_->Run().ButtonCopyClick();
+    core_->ButtonCopyClick();
 }
 
 void TFormMain::RequestClose() {
-    core_->Run().RequestClose();
+    core_->RequestClose();
 }
 
 void TFormMain::TimerTimer() {
-    ShowMessage("Get Now!");
+    core_->TimerTimer();
 }
 
 void TFormMain::SunSimpleComboBoxCloseUp(int index) {
@@ -244,7 +214,7 @@ void TFormMain::SunSimpleComboBoxCloseUp(int index) {
 }
 
 void TFormMain::iPodSelectorComCloseUp(int index) {
-    core_->Devices().iPodSelectorComCloseUp(index);
+    core_->iPodSelectorComCloseUp(index);
 }
 
 void TFormMain::OpenHomePage() {

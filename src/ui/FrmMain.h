@@ -1,7 +1,8 @@
 #pragma once
 
 // The main window: builds the controls, owns the state, implements the view
-// port and forwards clicks, timer ticks and job messages to the logic.
+// port and forwards clicks, timer ticks, device changes and job results to
+// the core's handlers.
 
 #include "app/AppCore.h"
 #include "app/MainState.h"
@@ -11,6 +12,7 @@
 #include "retrieval/HandOverPort.h"
 #include "settings/SettingsBackend.h"
 #include "settings/StartupEntry.h"
+#include "ui/DeviceArrivalWatcher.h"
 
 #include <QWidget>
 #include <functional>
@@ -24,7 +26,6 @@ class QTimer;
 
 namespace lumbrant {
 
-class DeviceArrivalWatcher;
 class LinkLabel;
 
 // What the window talks to outside itself. System() gives the real ones;
@@ -35,9 +36,8 @@ struct FormDependencies {
     std::unique_ptr<StartupEntry> Startup;
     std::string ExecutablePath;
     FetchLimits Limits;
-    // The mount table read for arriving devices each time the kernel reports
-    // a change of this process's mounts; empty watches nothing.
-    std::string MountInfoPath;
+    // What reports the system's device changes; none hears nothing.
+    std::unique_ptr<DeviceArrivalWatcher> Arrivals;
 
     static FormDependencies System();
 };
@@ -70,15 +70,9 @@ public:
     void iPodSelectorComCloseUp(int index);
     void OpenHomePage();
 
-    // Centres a window of size on a screen, each quotient rounded toward zero.
-    static QPoint CentredPosition(const QRect& screen, const QSize& size);
-
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-#ifdef _WIN32
-    bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
-#endif
 
 private:
     void BuildControls();
@@ -110,7 +104,6 @@ private:
     QComboBox* SunSimpleComboBox = nullptr;
     QPushButton* ButtonCopy = nullptr;
     QTimer* Timer = nullptr;
-    DeviceArrivalWatcher* arrivals_ = nullptr;
 };
 
 } // namespace lumbrant

@@ -1,6 +1,5 @@
 #include "ui/FrmReport.h"
 
-#include "core/LogClass.h"
 #include "ui/WindowChrome.h"
 
 #include <QDesktopServices>
@@ -11,8 +10,8 @@
 
 namespace lumbrant {
 
-TFormReport::TFormReport(QWidget* mainWindow, MainState& state)
-    : SkinnedDialog(mainWindow, "FormReport"), state_(state),
+TFormReport::TFormReport(QWidget* mainWindow, const ErrorLog& log)
+    : SkinnedDialog(mainWindow, "FormReport"), log_(log),
       opener_([](const QUrl& url) { return QDesktopServices::openUrl(url); }) {
     auto* text = new QLabel("Copy finished, open directory?", this);
     text->setObjectName("Label1");
@@ -39,7 +38,7 @@ void TFormReport::OpenDirClick() {
         failure = error.what();
     }
     if (failure) {
-        TLogClass::WriteLog(state_.LogCounter, state_.WorkDir, "OpenDirClick:" + *failure);
+        log_.Write("OpenDirClick:" + *failure);
     }
 }
 

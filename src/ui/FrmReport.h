@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/MainState.h"
+#include "core/LogClass.h"
 #include "ui/SkinnedDialog.h"
 
 #include <QUrl>
@@ -17,10 +17,9 @@ public:
     // Asks the shell to open an address; false when it could not.
     using UrlOpener = std::function<bool(const QUrl&)>;
 
-    TFormReport(QWidget* mainWindow, MainState& state);
+    TFormReport(QWidget* mainWindow, const ErrorLog& log);
 
     // The folder that "Open Directory" opens, as the core's byte text.
-    const std::string& Directory() const { return directory_; }
     void SetDirectory(const std::string& folder) { directory_ = folder; }
 
     // Replaces the shell (QDesktopServices::openUrl) for tests.
@@ -30,7 +29,7 @@ public:
     void OpenDirClick();
 
 private:
-    MainState& state_;
+    const ErrorLog& log_;
     std::string directory_;
     UrlOpener opener_;
 };

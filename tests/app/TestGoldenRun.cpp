@@ -5,11 +5,11 @@
 // LUMBRANT_UPDATE_GOLDEN=1 writes them anew.
 
 #include "app/AppCore.h"
-#include "support/FakeMainView.h"
 #include "newsdesk/NewsDesk.h"
 #include "retrieval/NewsThread.h"
 #include "settings/SettingsFileLinux.h"
 #include "settings/StartupEntryLinux.h"
+#include "support/FakeMainView.h"
 #include "support/TempFolder.h"
 #include "text/ByteText.h"
 
@@ -51,7 +51,7 @@ public:
                          const std::string& storyId) override {
         Queue(slot, url, categoryCode, storyId);
     }
-    void SendBlocking(const JobMessage& message) override { core_->Deliver(message); }
+    void SendBlocking(const JobResult& result) override { core_->Deliver(result); }
 
     void RunAll() {
         while (!waiting_.empty()) {
@@ -127,11 +127,11 @@ TEST(GoldenRun, TwoRunsLeaveExactlyTheKeptFiles) {
     jobs.Attach(core);
     core.Construct();
     core.FormCreate();
-    core.ShowFirstTime();
+    core.FormShow();
 
     for (const char* edition : {"United States", "United Kingdom"}) {
         view.CountryText = edition;
-        core.Run().ButtonCopyClick();
+        core.ButtonCopyClick();
         jobs.RunAll();
         ASSERT_FALSE(state.Running) << edition;
     }

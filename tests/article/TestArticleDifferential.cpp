@@ -5,8 +5,8 @@
 #include "article/KeyMatcher.h"
 #include "article/TextBlockLocator.h"
 #include "article/WhitespaceTidy.h"
-#include "support/MessyHtml.h"
 #include "support/ArticleOracle.h"
+#include "support/MessyHtml.h"
 
 #include <algorithm>
 #include <functional>

@@ -23,7 +23,7 @@ protected:
         text::WriteFileAtomic((dir_ / "KVD.Update").string(), content);
     }
     int Special(const std::string& link) const {
-        return lumbrant::IsSpecialSite(link, dir_.string());
+        return lumbrant::SiteList::Load(dir_.string()).IsSpecialSite(link);
     }
 
     fs::path dir_;

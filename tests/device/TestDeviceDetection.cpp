@@ -1,9 +1,10 @@
 #include "device/DeviceDetection.h"
 #include "support/FakeMainView.h"
+#include "support/FakePorts.h"
+#include "support/FolderLog.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
-#include <map>
 #include <stdexcept>
 
 namespace lumbrant {
@@ -15,33 +16,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Drives are temporary folders; labels are set per root.
-class FakeDriveTable : public DriveTable {
-public:
-    std::vector<std::string> DriveRoots() override {
-        if (!RootsError.empty()) {
-            throw std::runtime_error(RootsError);
-        }
-        return Roots;
-    }
-    std::optional<std::string> VolumeLabel(const std::string& root) override {
-        if (!LabelError.empty()) {
-            throw std::runtime_error(LabelError);
-        }
-        const auto label = Labels.find(root);
-        return label == Labels.end() ? std::nullopt : label->second;
-    }
-
-    std::vector<std::string> Roots;
-    std::map<std::string, std::optional<std::string>> Labels;
-    std::string RootsError;
-    std::string LabelError;
-};
+using testing::FakeDriveTable;
+using testing::FolderLog;
 
 class DeviceDetectionTest : public ::testing::Test {
 protected:
-    DeviceDetectionTest() { state_.WorkDir = temp_ / "work"; }
-
     // A drive folder, holding the marker when player is set.
     std::string Drive(const std::string& name, bool player,
                       const std::string& marker = "iPod_Control/iTunes/itunesdb") {
@@ -54,13 +33,14 @@ protected:
         return root.string();
     }
 
-    std::string Log() const { return ReadFile(fs::path(state_.WorkDir) / "Rovad.txt"); }
+    std::string Log() const { return log_.Text(); }
 
     TempFolder temp_;
-    MainState state_;
+    FolderLog log_{temp_ / "work"};
+    DeviceState state_;
     FakeMainView view_;
     FakeDriveTable drives_;
-    DeviceDetection detection_{state_, view_, drives_};
+    DeviceDetection detection_{state_, view_, drives_, log_.Log};
 };
 
 TEST_F(DeviceDetectionTest, TwoPlayersAreListedInOrderAndTheLastIsChosen) {
@@ -186,16 +166,16 @@ TEST_F(DeviceDetectionTest, AChoiceHoldsUntilTheNextScan) {
 }
 
 TEST_F(DeviceDetectionTest, AnUnreadableDriveTableIsLoggedAndEndsTheScan) {
-    fs::create_directories(state_.WorkDir);
+    fs::create_directories(log_.Folder);
     drives_.RootsError = "mount table gone";
     EXPECT_FALSE(detection_.GetiPodDriver());
     EXPECT_EQ(Log(), "[Access Log]\r\n0=GetiPodDriver:mount table gone\r\n");
     EXPECT_TRUE(view_.StatusTexts.empty());
-    EXPECT_EQ(state_.LogCounter, 1);
+    EXPECT_EQ(log_.Counter, 1);
 }
 
 TEST_F(DeviceDetectionTest, AFailingLabelQueryIsLoggedAndThePlayerStillListed) {
-    fs::create_directories(state_.WorkDir);
+    fs::create_directories(log_.Folder);
     const std::string f = Drive("f", true);
     drives_.LabelError = "no medium";
     EXPECT_TRUE(detection_.GetiPodDriver());

@@ -1,5 +1,6 @@
 #include "device/DeviceTransfer.h"
 #include "support/FakeMainView.h"
+#include "support/FolderLog.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -27,14 +28,13 @@ std::set<std::string> Names(const fs::path& folder) {
 class DeviceTransferTest : public ::testing::Test {
 protected:
     DeviceTransferTest() {
-        state_.WorkDir = temp_ / "work";
         WriteFile(Local() / "index", "<title>Index</title>\r\n");
         WriteFile(Local() / "News item 1", "one\r\n");
         WriteFile(Local() / "News item 2-1", "two\r\n");
         WriteFile(Local() / "kept" / "inner", "local subfolder\r\n");
     }
 
-    fs::path Local() const { return fs::path(state_.WorkDir) / "news"; }
+    fs::path Local() const { return fs::path(log_.Folder) / "news"; }
 
     // A player at root name whose notes folder holds an old note, a stray
     // file and a subfolder.
@@ -52,12 +52,13 @@ protected:
         state_.iPod.DeviceRoot = temp_ / name;
     }
 
-    std::string Log() const { return ReadFile(fs::path(state_.WorkDir) / "Rovad.txt"); }
+    std::string Log() const { return log_.Text(); }
 
     TempFolder temp_;
-    MainState state_;
+    testing::FolderLog log_{temp_ / "work"};
+    DeviceState state_;
     FakeMainView view_;
-    DeviceTransfer transfer_{state_, view_};
+    DeviceTransfer transfer_{state_, log_.Folder, view_, log_.Log};
 };
 
 TEST_F(DeviceTransferTest, ReplacesThePlayersNotesWithTheLocalOnes) {
@@ -84,7 +85,7 @@ TEST_F(DeviceTransferTest, APlayerWithoutNotesFolderReceivesNothingAndGetsNoFold
     EXPECT_EQ(Names(temp_.Path() / "bare"), std::set<std::string>{});
     EXPECT_EQ(Names(temp_.Path() / "half" / "Notes"), std::set<std::string>{});
     EXPECT_TRUE(view_.Messages.empty());
-    EXPECT_EQ(state_.LogCounter, 2);
+    EXPECT_EQ(log_.Counter, 2);
     EXPECT_NE(Log().find("1=CopyNotesToDevice:no notes folder on the player, nothing was copied: "),
               std::string::npos);
 }

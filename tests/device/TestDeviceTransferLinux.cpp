@@ -1,5 +1,6 @@
 #include "device/DeviceTransfer.h"
 #include "support/FakeMainView.h"
+#include "support/FolderLog.h"
 #include "support/TempFolder.h"
 
 #include <csignal>
@@ -40,8 +41,8 @@ private:
 
 TEST(DeviceTransferLinux, ANoteCutShortLandsNotAtAllAndTheOthersStillDo) {
     TempFolder temp;
-    MainState state;
-    state.WorkDir = temp / "work";
+    testing::FolderLog log(temp / "work");
+    DeviceState state;
     state.DeviceFound = true;
     state.iPod.DeviceRoot = temp / "player";
     const fs::path local = temp.Path() / "work" / "news";
@@ -50,7 +51,7 @@ TEST(DeviceTransferLinux, ANoteCutShortLandsNotAtAllAndTheOthersStillDo) {
     WriteFile(local / "News item 3", std::string(100000, 'x'));
     WriteFile(news / "News item 3", "last run's\r\n");
     FakeMainView view;
-    DeviceTransfer transfer(state, view);
+    DeviceTransfer transfer(state, log.Folder, view, log.Log);
 
     bool whole = true;
     {

@@ -7,6 +7,7 @@
 #include "device/DeviceTransfer.h"
 #include "device/DriveTableLinux.h"
 #include "support/FakeMainView.h"
+#include "support/FolderLog.h"
 #include "support/TempFolder.h"
 
 #include <functional>
@@ -105,14 +106,14 @@ TEST(HostilePlayers, NothingOutsideThePlayerChangesAndOnlyRealPlayersAreListed) 
                                              "101 26 8:17 / " +
                                                  root.string() + " rw - " + row.FsType +
                                                  " /dev/sdz1 rw\n");
-        MainState state;
-        state.WorkDir = temp / "work";
-        WriteFile(fs::path(state.WorkDir) / "news" / "index", "<title>Index</title>\r\n");
-        WriteFile(fs::path(state.WorkDir) / "news" / "News item 1", "one\r\n");
+        testing::FolderLog log(temp / "work");
+        DeviceState state;
+        WriteFile(fs::path(log.Folder) / "news" / "index", "<title>Index</title>\r\n");
+        WriteFile(fs::path(log.Folder) / "news" / "News item 1", "one\r\n");
         FakeMainView view;
         DriveTableLinux drives(temp / "mountinfo", temp / "by-label");
-        DeviceDetection detection(state, view, drives);
-        DeviceTransfer transfer(state, view);
+        DeviceDetection detection(state, view, drives, log.Log);
+        DeviceTransfer transfer(state, log.Folder, view, log.Log);
         const auto before = Tree(outside);
 
         EXPECT_EQ(detection.GetiPodDriver(), row.Listed);
@@ -122,12 +123,12 @@ TEST(HostilePlayers, NothingOutsideThePlayerChangesAndOnlyRealPlayersAreListed) 
         }
 
         EXPECT_EQ(Tree(outside), before);
-        const std::string log = ReadFile(fs::path(state.WorkDir) / "Rovad.txt");
+        const std::string logText = log.Text();
         if (*row.Logged == '\0') {
-            EXPECT_EQ(log.find("CopyNotesToDevice:"), std::string::npos) << log;
+            EXPECT_EQ(logText.find("CopyNotesToDevice:"), std::string::npos) << logText;
         } else {
-            EXPECT_NE(log.find("=CopyNotesToDevice:"), std::string::npos) << log;
-            EXPECT_NE(log.find(row.Logged), std::string::npos) << log;
+            EXPECT_NE(logText.find("=CopyNotesToDevice:"), std::string::npos) << logText;
+            EXPECT_NE(logText.find(row.Logged), std::string::npos) << logText;
         }
     }
 }

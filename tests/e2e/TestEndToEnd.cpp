@@ -5,12 +5,12 @@
 // the windows on screen.
 
 #include "e2e/FolderSnapshot.h"
-#include "support/Polling.h"
-#include "support/PrivateMounts.h"
 #include "e2e/ProgramUnderTest.h"
 #include "e2e/XServer.h"
-#include "support/ExpectedNotes.h"
 #include "newsdesk/NewsDesk.h"
+#include "support/ExpectedNotes.h"
+#include "support/Polling.h"
+#include "support/PrivateMounts.h"
 #include "support/TempFolder.h"
 
 #include <algorithm>

@@ -65,19 +65,16 @@ TEST(StoryQueue, LookUpReadsThreeEntriesOrFails) {
     AddRecord(lists[7], "Readed", "h0");
     AddRecord(lists[7], "unreaded", "h1");
     StoryQueue queue(lists);
-    std::string url, title, snippet;
-    queue.LookUpStory("HE", "5", url, title, snippet);
-    EXPECT_EQ(url, "h1");
-    EXPECT_EQ(title, "title h1");
-    EXPECT_EQ(snippet, "snippet h1");
+    const StoryRecord story = queue.LookUpStory("HE", "5");
+    EXPECT_EQ(story.ArticleUrl, "h1");
+    EXPECT_EQ(story.StoryTitle, "title h1");
+    EXPECT_EQ(story.Snippet, "snippet h1");
 
-    std::string a, b, c;
-    queue.LookUpStory("XX", "1", a, b, c);
-    EXPECT_TRUE(a.empty() && b.empty() && c.empty());
-    EXPECT_THROW(queue.LookUpStory("HE", "x5", a, b, c), std::runtime_error);
-    EXPECT_THROW(queue.LookUpStory("HE", "", a, b, c), std::runtime_error);
-    EXPECT_THROW(queue.LookUpStory("HE", "7", a, b, c), std::runtime_error);
-    EXPECT_THROW(queue.LookUpStory("HE", "-1", a, b, c), std::runtime_error);
+    const StoryRecord none = queue.LookUpStory("XX", "1");
+    EXPECT_TRUE(none.ArticleUrl.empty() && none.StoryTitle.empty() && none.Snippet.empty());
+    for (const char* badId : {"x5", "", "7", "-1"}) {
+        EXPECT_THROW(queue.LookUpStory("HE", badId), std::runtime_error) << badId;
+    }
 }
 
 } // namespace

@@ -1,5 +1,5 @@
-#include "support/ExpectedNotes.h"
 #include "support/EventPump.h"
+#include "support/ExpectedNotes.h"
 #include "support/FormSandbox.h"
 #include "ui/MessageBoxes.h"
 

@@ -1,6 +1,6 @@
 #include "HttpGet.h"
 #include "PageReader.h"
-#include "app/ArticleHandler.h"
+#include "article/ArticleHandler.h"
 #include "article/HtmlToText.h"
 #include "newsdesk/NewsDesk.h"
 

@@ -1,6 +1,6 @@
+#include "core/Paths.h"
 #include "notes/NoteChain.h"
 #include "notes/NoteWriter.h"
-#include "core/Paths.h"
 #include "support/UnreadableFile.h"
 #include "text/FileIo.h"
 
@@ -13,7 +13,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-using lumbrant::MainState;
 using lumbrant::NoteWriter;
 
 const std::string kUrl = "http://news.example/story?id=7&amp;from=top";
@@ -43,7 +42,7 @@ protected:
                ("notes-" + std::to_string(::getpid()) + "-" + test->name());
         fs::remove_all(dir_);
         fs::create_directories(dir_);
-        state_.WorkDir = dir_.string();
+        workDir_ = dir_.string();
     }
     void TearDown() override { fs::remove_all(dir_); }
 
@@ -62,19 +61,20 @@ protected:
     void Write(const std::string& text) { writer_.WriteNewsNote(text, "T", kUrl); }
 
     fs::path dir_;
-    MainState state_;
-    NoteWriter writer_{state_};
+    std::string workDir_;
+    int noteCounter_ = 0;
+    NoteWriter writer_{workDir_, noteCounter_};
 };
 
 TEST_F(NoteWriterTest, AStoryUnder300CharactersIsDroppedWithoutANumber) {
-    state_.NoteCounter = 5;
+    noteCounter_ = 5;
     Write(std::string(299 - kTitleLine.size(), 'x'));
-    EXPECT_EQ(state_.NoteCounter, 5);
+    EXPECT_EQ(noteCounter_, 5);
     EXPECT_FALSE(fs::exists(News()));
 
     const std::string text(300 - kTitleLine.size(), 'x');
     Write(text);
-    EXPECT_EQ(state_.NoteCounter, 6);
+    EXPECT_EQ(noteCounter_, 6);
     EXPECT_EQ(Files(), (std::set<std::string>{"News item 6", "index"}));
     EXPECT_EQ(Read("News item 6"), kTitleLine + text + kFooter + "\r\n");
     EXPECT_EQ(Read("index"), "<title>Here Starts</title>\r\n<a href=\"News item 6\">T</a>\r\n");
@@ -108,12 +108,12 @@ TEST_F(NoteWriterTest, ABlankAt1900EndsThePartAndStartsTheNext) {
 }
 
 TEST_F(NoteWriterTest, A4000CharacterStoryBecomesThreeLinkedParts) {
-    state_.NoteCounter = 2;
+    noteCounter_ = 2;
     // Blanks below a window are never taken; 1850 and 1850 + 1799 are the cuts.
     const std::string text = TextFor(4000, {1600, 1850, 3000, 3649});
     const std::string note = kTitleLine + text + kFooter;
     Write(text);
-    EXPECT_EQ(state_.NoteCounter, 3);
+    EXPECT_EQ(noteCounter_, 3);
     EXPECT_EQ(Files(),
               (std::set<std::string>{"News item 3-0", "News item 3-1", "News item 3-2", "index"}));
     EXPECT_EQ(Read("News item 3-0"), note.substr(0, 1850) + Continue("News item 3-1"));
@@ -167,14 +167,14 @@ TEST_F(NoteWriterTest, AStoryFillsAtMostAHundredNotesAndTheLastStillEndsWithItsF
         SCOPED_TRACE("link of " + std::to_string(c.urlLength));
         fs::remove_all(News());
         const std::string url = "http://news.example/" + std::string(c.urlLength - 20, 'u');
-        const int counter = state_.NoteCounter;
+        const int counter = noteCounter_;
         writer_.WriteNewsNote(text, "T", url);
         if (c.parts == 0) {
-            EXPECT_EQ(state_.NoteCounter, counter);
+            EXPECT_EQ(noteCounter_, counter);
             EXPECT_FALSE(fs::exists(News()));
             continue;
         }
-        const std::string name = "News item " + std::to_string(state_.NoteCounter);
+        const std::string name = "News item " + std::to_string(noteCounter_);
         EXPECT_EQ(Files().size(), c.parts + 1);
         std::string chain;
         for (std::size_t k = 0; k < c.parts; ++k) {
@@ -254,40 +254,40 @@ TEST_F(NoteWriterTest, NulBytesAreDroppedAndNothingAfterThemIsLost) {
 }
 
 TEST_F(NoteWriterTest, NumbersGoOnAcrossStoriesAndRuns) {
-    state_.NoteCounter = 30;
+    noteCounter_ = 30;
     Write(TextFor(500));
     fs::remove_all(News());
     Write(TextFor(500));
     Write(TextFor(2500));
-    EXPECT_EQ(state_.NoteCounter, 33);
+    EXPECT_EQ(noteCounter_, 33);
     EXPECT_EQ(Files(),
               (std::set<std::string>{"News item 32", "News item 33-0", "News item 33-1", "index"}));
     EXPECT_EQ(writer_.NextNoteName(), "News item 34");
 }
 
 TEST_F(NoteWriterTest, AFolderThatCannotBeCreatedRaisesBeforeAnyNumberIsUsed) {
-    state_.WorkDir = (dir_ / "missing").string();
+    workDir_ = (dir_ / "missing").string();
     try {
         Write(TextFor(500));
         FAIL() << "no error raised";
     } catch (const std::runtime_error& error) {
-        EXPECT_NE(std::string(error.what()).find(lumbrant::LocalNewsFolder(state_.WorkDir)),
+        EXPECT_NE(std::string(error.what()).find(lumbrant::LocalNewsFolder(workDir_)),
                   std::string::npos);
     }
-    EXPECT_EQ(state_.NoteCounter, 0);
+    EXPECT_EQ(noteCounter_, 0);
 
-    state_.WorkDir = dir_.string();
+    workDir_ = dir_.string();
     text::WriteFileAtomic(News().string(), "a file in the way");
     EXPECT_THROW(Write(TextFor(500)), std::runtime_error);
-    EXPECT_EQ(state_.NoteCounter, 0);
+    EXPECT_EQ(noteCounter_, 0);
 
     if (::geteuid() != 0) {
         const fs::path readOnly = dir_ / "read-only";
         fs::create_directory(readOnly);
         fs::permissions(readOnly, fs::perms::owner_read | fs::perms::owner_exec);
-        state_.WorkDir = readOnly.string();
+        workDir_ = readOnly.string();
         EXPECT_THROW(Write(TextFor(500)), std::runtime_error);
-        EXPECT_EQ(state_.NoteCounter, 0);
+        EXPECT_EQ(noteCounter_, 0);
         fs::permissions(readOnly, fs::perms::owner_all);
     }
 }
@@ -295,7 +295,7 @@ TEST_F(NoteWriterTest, AFolderThatCannotBeCreatedRaisesBeforeAnyNumberIsUsed) {
 TEST_F(NoteWriterTest, ANoteThatCannotBeWrittenRaisesAndGetsNoIndexLine) {
     fs::create_directories(News() / "News item 1-1");
     EXPECT_THROW(Write(TextFor(2500)), std::runtime_error);
-    EXPECT_EQ(state_.NoteCounter, 1);
+    EXPECT_EQ(noteCounter_, 1);
     EXPECT_EQ(Files(), (std::set<std::string>{"News item 1-0", "News item 1-1"}));
 }
 

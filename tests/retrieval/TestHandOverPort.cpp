@@ -46,29 +46,31 @@ struct TaskQueue {
 
 TEST(HandOverPort, TheSenderWaitsUntilTheMessageWasHandled) {
     TaskQueue ui;
-    std::vector<unsigned> handled;
+    std::vector<int> handled;
     auto port = HandOverPort::Create([&](auto task) { ui.Post(std::move(task)); },
-                                     [&](const JobMessage& m) { handled.push_back(m.Message); });
+                                     [&](const JobResult& m) { handled.push_back(m.Slot); });
     auto sent = std::async(std::launch::async, [&] {
-        port->SendBlocking({1042, 0, "page", "TO", "1"});
+        port->SendBlocking({1, false, "page", "TO", "1"});
     });
     ui.WaitForTask();
     EXPECT_EQ(sent.wait_for(std::chrono::milliseconds(50)), std::future_status::timeout);
     EXPECT_TRUE(ui.RunOne());
     sent.get();
-    EXPECT_EQ(handled, std::vector<unsigned>{1042});
+    EXPECT_EQ(handled, std::vector<int>{1});
 }
 
 TEST(HandOverPort, ClosingReleasesWaitingSendersAndRefusesLaterOnes) {
     TaskQueue ui;
     int handled = 0;
     auto port = HandOverPort::Create([&](auto task) { ui.Post(std::move(task)); },
-                                     [&](const JobMessage&) { ++handled; });
-    auto sent = std::async(std::launch::async, [&] { port->SendBlocking({1033, 0, "", "", ""}); });
+                                     [&](const JobResult&) { ++handled; });
+    auto sent = std::async(std::launch::async, [&] {
+        port->SendBlocking({kFrontPageSlot, false, "", "", ""});
+    });
     ui.WaitForTask();
     port->Close();
     sent.get();
-    port->SendBlocking({1033, 0, "", "", ""});
+    port->SendBlocking({kFrontPageSlot, false, "", "", ""});
     while (ui.RunOne()) {
     }
     EXPECT_EQ(handled, 0);
@@ -77,8 +79,10 @@ TEST(HandOverPort, ClosingReleasesWaitingSendersAndRefusesLaterOnes) {
 TEST(HandOverPort, AHandlerThatThrowsStillReleasesTheSender) {
     TaskQueue ui;
     auto port = HandOverPort::Create([&](auto task) { ui.Post(std::move(task)); },
-                                     [](const JobMessage&) { throw std::runtime_error("boom"); });
-    auto sent = std::async(std::launch::async, [&] { port->SendBlocking({1033, 0, "", "", ""}); });
+                                     [](const JobResult&) { throw std::runtime_error("boom"); });
+    auto sent = std::async(std::launch::async, [&] {
+        port->SendBlocking({kFrontPageSlot, false, "", "", ""});
+    });
     ui.WaitForTask();
     EXPECT_THROW(ui.RunOne(), std::runtime_error);
     sent.get();

@@ -1,5 +1,4 @@
 #include "core/Paths.h"
-#include "core/Messages.h"
 #include "retrieval/NewsThread.h"
 #include "text/FileIo.h"
 
@@ -18,16 +17,16 @@ using namespace std::chrono_literals;
 
 // Collects what jobs hand over, standing for the UI thread.
 struct RecordingPort : MessagePort {
-    void SendBlocking(const JobMessage& message) override {
+    void SendBlocking(const JobResult& message) override {
         std::lock_guard lock(mutex);
         messages.push_back(message);
         arrived.notify_all();
     }
-    JobMessage WaitFor(std::size_t count) {
+    JobResult WaitFor(std::size_t count) {
         std::unique_lock lock(mutex);
         const bool ok = arrived.wait_for(lock, 60s, [&] { return messages.size() >= count; });
         EXPECT_TRUE(ok) << "no message from the job";
-        return ok ? messages[count - 1] : JobMessage{};
+        return ok ? messages[count - 1] : JobResult{};
     }
     std::size_t Count() {
         std::lock_guard lock(mutex);
@@ -35,7 +34,7 @@ struct RecordingPort : MessagePort {
     }
     std::mutex mutex;
     std::condition_variable arrived;
-    std::vector<JobMessage> messages;
+    std::vector<JobResult> messages;
 };
 
 class NewsThreadTest : public ::testing::Test {
@@ -141,10 +140,10 @@ TEST_F(NewsThreadTest, ABodyArrivesByteExactAndAnEmptyBodyIsASuccess) {
     auto client = std::make_shared<HttpClient>(limits);
     auto job = Article(Url("/ok"), client);
     job->Start();
-    const JobMessage first = messages->WaitFor(1);
-    EXPECT_EQ(first.Message, WM_ARTICLE_DONE_3);
-    EXPECT_EQ(first.WParam, 0);
-    EXPECT_EQ(first.PageText, std::string("a\0b\r\nc", 6));
+    const JobResult first = messages->WaitFor(1);
+    EXPECT_EQ(first.Slot, 3);
+    EXPECT_FALSE(first.Failed);
+    EXPECT_EQ(first.Page, std::string("a\0b\r\nc", 6));
     EXPECT_EQ(first.CategoryCode, "WO");
     EXPECT_EQ(first.StoryId, "13");
 
@@ -154,10 +153,10 @@ TEST_F(NewsThreadTest, ABodyArrivesByteExactAndAnEmptyBodyIsASuccess) {
     empty->JobHttp = client;
     empty->JobWorkDir = workDir.string();
     empty->Start();
-    const JobMessage second = messages->WaitFor(2);
-    EXPECT_EQ(second.Message, WM_FRONT_PAGE_DONE);
-    EXPECT_EQ(second.WParam, 0);
-    EXPECT_TRUE(second.PageText.empty());
+    const JobResult second = messages->WaitFor(2);
+    EXPECT_EQ(second.Slot, kFrontPageSlot);
+    EXPECT_FALSE(second.Failed);
+    EXPECT_TRUE(second.Page.empty());
     std::this_thread::sleep_for(50ms);
     EXPECT_TRUE(empty->Terminated());
 }
@@ -166,10 +165,10 @@ TEST_F(NewsThreadTest, ARedirectIsFetchedByTheFallbackWithCrLfLinesAndNoFileLeft
     auto job = Article(Url("/moved"), std::make_shared<HttpClient>(limits), 2);
     EXPECT_EQ(job->TemporaryFilePath(), (workDir / "WO13.ini").string());
     job->Start();
-    const JobMessage message = messages->WaitFor(1);
-    EXPECT_EQ(message.Message, WM_ARTICLE_DONE_2);
-    EXPECT_EQ(message.WParam, 0);
-    EXPECT_EQ(message.PageText, "one\r\ntwo\r\nthree\r\n");
+    const JobResult message = messages->WaitFor(1);
+    EXPECT_EQ(message.Slot, 2);
+    EXPECT_FALSE(message.Failed);
+    EXPECT_EQ(message.Page, "one\r\ntwo\r\nthree\r\n");
     for (int i = 0; i < 100 && std::filesystem::exists(workDir / "WO13.ini"); ++i) {
         std::this_thread::sleep_for(10ms);
     }
@@ -182,10 +181,10 @@ TEST_F(NewsThreadTest, FailuresOfBothAttemptsSendFetchFailedOnce) {
                                            Url("/stall"),       Url("/drip")};
     for (std::size_t i = 0; i < urls.size(); ++i) {
         Article(urls[i], std::make_shared<HttpClient>(limits), 1)->Start();
-        const JobMessage message = messages->WaitFor(i + 1);
-        EXPECT_EQ(message.WParam, FETCH_FAILED) << urls[i];
-        EXPECT_EQ(message.Message, WM_ARTICLE_DONE_1);
-        EXPECT_TRUE(message.PageText.empty()) << urls[i];
+        const JobResult message = messages->WaitFor(i + 1);
+        EXPECT_TRUE(message.Failed) << urls[i];
+        EXPECT_EQ(message.Slot, 1);
+        EXPECT_TRUE(message.Page.empty()) << urls[i];
         EXPECT_FALSE(std::filesystem::exists(workDir / "WO13.ini")) << urls[i];
     }
     std::this_thread::sleep_for(100ms);
@@ -197,7 +196,7 @@ TEST_F(NewsThreadTest, ABodyOverTheCapFails) {
         res.set_content(std::string(2 * 1024 * 1024, 'x'), "text/html");
     });
     Article(Url("/huge"), std::make_shared<HttpClient>(limits))->Start();
-    EXPECT_EQ(messages->WaitFor(1).WParam, FETCH_FAILED);
+    EXPECT_TRUE(messages->WaitFor(1).Failed);
 }
 
 TEST_F(NewsThreadTest, ThePageCapIsEightMebibytes) {
@@ -210,9 +209,9 @@ TEST_F(NewsThreadTest, ThePageCapIsEightMebibytes) {
     });
     limits = FetchLimits{};
     Article(Url("/at-cap"), std::make_shared<HttpClient>(limits))->Start();
-    EXPECT_EQ(messages->WaitFor(1).PageText.size(), cap);
+    EXPECT_EQ(messages->WaitFor(1).Page.size(), cap);
     Article(Url("/over-cap"), std::make_shared<HttpClient>(limits))->Start();
-    EXPECT_EQ(messages->WaitFor(2).WParam, FETCH_FAILED);
+    EXPECT_TRUE(messages->WaitFor(2).Failed);
 }
 
 TEST_F(NewsThreadTest, NoCredentialsLeaveTheProgram) {
@@ -220,7 +219,7 @@ TEST_F(NewsThreadTest, NoCredentialsLeaveTheProgram) {
                                             Url("/record", ":secret@"), Url("/to-credentials")};
     for (std::size_t i = 0; i < links.size(); ++i) {
         Article(links[i], std::make_shared<HttpClient>(limits))->Start();
-        EXPECT_EQ(messages->WaitFor(i + 1).WParam, FETCH_FAILED) << links[i];
+        EXPECT_TRUE(messages->WaitFor(i + 1).Failed) << links[i];
     }
     std::lock_guard lock(stallMutex);
     EXPECT_EQ(authorizations, std::vector<std::string>{}) << "a link with a user name was fetched";

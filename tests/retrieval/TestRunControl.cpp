@@ -1,6 +1,7 @@
-#include "support/FakeMainView.h"
 #include "retrieval/RunControl.h"
-#include "text/FileIo.h"
+#include "support/FakeMainView.h"
+#include "support/FakePorts.h"
+#include "support/FolderLog.h"
 
 #include <deque>
 #include <filesystem>
@@ -11,65 +12,19 @@
 namespace lumbrant {
 namespace {
 
-struct FakeJob : JobHandle {
-    bool Flag = false;
-    bool Terminated() const override { return Flag; }
-    void Terminate() override { Flag = true; }
-};
-
-struct ArticleJob {
-    int Slot;
-    std::string Url, Code, Id;
-};
-
-// Records the jobs it is asked to start; the test plays the fetch and the handler.
-struct FakeJobs : JobStarter {
-    std::shared_ptr<JobHandle> StartFrontPageJob(const std::string& url) override {
-        if (FailFrontPage) {
-            throw std::runtime_error("no thread");
-        }
-        FrontPageUrls.push_back(url);
-        FrontPage = std::make_shared<FakeJob>();
-        return FrontPage;
-    }
-    void StartArticleJob(int slot, const std::string& url, const std::string& code,
-                         const std::string& id) override {
-        if (FailingSlots.contains(slot)) {
-            throw std::runtime_error("no thread");
-        }
-        InFlight.push_back({slot, url, code, id});
-        MaxInFlight = std::max(MaxInFlight, InFlight.size());
-    }
-    bool FailFrontPage = false;
-    std::set<int> FailingSlots;
-    std::vector<std::string> FrontPageUrls;
-    std::shared_ptr<FakeJob> FrontPage;
-    std::deque<ArticleJob> InFlight;
-    std::size_t MaxInFlight = 0;
-};
-
-struct FakeTransfer : NotesTransfer {
-    void DeleteOldNotes(const std::string& where) override { Calls.push_back("delete " + where); }
-    bool CopyNotesToDevice() override {
-        Calls.push_back("copy");
-        return CopiesLand;
-    }
-    std::vector<std::string> Calls;
-    bool CopiesLand = true;
-};
+using testing::ArticleJob;
+using testing::FakeJobs;
+using testing::FakeTransfer;
+using testing::FolderLog;
 
 class RunControlTest : public ::testing::Test {
 protected:
-    RunControlTest() : queue(state.StoryLists), run(state, view, jobs, transfer, queue) {
-        state.WorkDir = (std::filesystem::temp_directory_path() / "lumbrant-run-control").string();
-        std::filesystem::create_directories(state.WorkDir);
-        view.CountryText = "United States";
-    }
+    RunControlTest() { view.CountryText = "United States"; }
 
     void AddStories(int count) {
         for (int i = 0; i < count; ++i) {
-            state.StoryLists[static_cast<std::size_t>(i % 8)].insert(
-                state.StoryLists[static_cast<std::size_t>(i % 8)].end(),
+            lists[static_cast<std::size_t>(i % 8)].insert(
+                lists[static_cast<std::size_t>(i % 8)].end(),
                 {"unreaded", "http://s.example/" + std::to_string(i), "t", "s"});
         }
     }
@@ -95,17 +50,21 @@ protected:
         }
     }
 
-    MainState state;
+    RunState state;
+    SectionStoryLists lists;
+    std::string newsService;
+    testing::TempFolder folder{"lumbrant-run-control"};
+    FolderLog log{folder.Path().string()};
     FakeMainView view;
     FakeJobs jobs;
     FakeTransfer transfer;
-    StoryQueue queue;
-    RunControl run;
+    StoryQueue queue{lists};
+    RunControl run{state, newsService, view, jobs, transfer, queue, log.Log};
     std::vector<std::string> Handled;
 };
 
 TEST_F(RunControlTest, AStartFetchesTheChosenEditionAndEmptiesTheLocalFolder) {
-    state.NS = "http://127.0.0.1:8123";
+    newsService = "http://127.0.0.1:8123";
     view.CountryText = "United Kingdom";
     run.ButtonCopyClick();
     EXPECT_TRUE(state.Running);
@@ -114,7 +73,7 @@ TEST_F(RunControlTest, AStartFetchesTheChosenEditionAndEmptiesTheLocalFolder) {
     EXPECT_EQ(transfer.Calls, std::vector<std::string>{"delete local"});
     EXPECT_TRUE(view.StatusTexts.empty());
     EXPECT_EQ(run.EditionAddress("United States"), "http://127.0.0.1:8123/news?ned=tus");
-    state.NS.clear();
+    newsService.clear();
     EXPECT_EQ(run.EditionAddress("United States"), "http://news.google.com/news?ned=tus");
 }
 
@@ -201,7 +160,7 @@ TEST_F(RunControlTest, StopDuringArticlesFinishesJobsInFlightAndDropsOneStoryPer
     EXPECT_FALSE(state.Running);
     EXPECT_EQ(view.LastStatus(), "Get News Stoped");
     int waiting = 0;
-    for (const auto& list : state.StoryLists) {
+    for (const auto& list : lists) {
         for (std::size_t i = 0; i < list.size(); i += 4) {
             waiting += list[i] == "unreaded";
         }
@@ -244,9 +203,7 @@ TEST_F(RunControlTest, AnUnstartableFrontPageJobReturnsToIdleAndKeepsTheNotes) {
     EXPECT_EQ(view.ButtonCaptions, (std::vector<std::string>{"Stop", "Get News"}));
     EXPECT_EQ(view.LastStatus(), "Get News Stoped");
     EXPECT_TRUE(transfer.Calls.empty());
-    const auto log = text::ReadFileBytes(state.WorkDir + "/Rovad.txt");
-    ASSERT_TRUE(log.has_value());
-    EXPECT_NE(log->find("=ButtonCopyClick:no thread\r\n"), std::string::npos);
+    EXPECT_EQ(log.Entries(), std::vector<std::string>{"ButtonCopyClick:no thread"});
 }
 
 TEST_F(RunControlTest, ASlotWhoseJobCannotStartIsLoggedAndTheOthersFinishTheRun) {
@@ -259,9 +216,7 @@ TEST_F(RunControlTest, ASlotWhoseJobCannotStartIsLoggedAndTheOthersFinishTheRun)
     EXPECT_FALSE(state.Running);
     EXPECT_EQ(std::count(transfer.Calls.begin(), transfer.Calls.end(), "copy"), 1);
     EXPECT_EQ(view.ButtonCaptions.back(), "Get News");
-    const auto log = text::ReadFileBytes(state.WorkDir + "/Rovad.txt");
-    ASSERT_TRUE(log.has_value());
-    EXPECT_NE(log->find("=StartArticleSlot:no thread\r\n"), std::string::npos);
+    EXPECT_EQ(log.Entries(), std::vector<std::string>{"StartArticleSlot:no thread"});
 
     jobs.FailingSlots = {1, 2, 3, 4};
     run.ButtonCopyClick();

@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace lumbrant {
 
@@ -32,14 +33,23 @@ protected:
     std::string Log() const { return FileContent(workDir_ + "/Rovad.txt"); }
     std::string LogOf(const std::string& entries) const { return "[Access Log]\r\n" + entries; }
 
+    // What one start of the program holds of its settings: the values, the
+    // work folder they set, and the entries it logged.
+    struct Start : SettingsValues {
+        std::string WorkDir;
+        int LogCounter = 0;
+    };
+
     // A fresh start of the program: new state, load, then close.
-    MainState Restart() {
-        MainState state;
-        SettingsStore(state, file_, startup_, executable_).ReadRegistry();
+    Start Restart() {
+        Start state;
+        Store(state).ReadRegistry();
         return state;
     }
-    void Close(MainState& state) {
-        SettingsStore(state, file_, startup_, executable_).WriteRegistry();
+    void Close(Start& state) { Store(state).WriteRegistry(); }
+    SettingsStore Store(Start& state) {
+        log_.emplace(state.WorkDir, state.LogCounter);
+        return SettingsStore(state, state.WorkDir, file_, startup_, executable_, *log_);
     }
 
     TempFolder folder_;
@@ -51,10 +61,11 @@ protected:
     const std::string executable_ = workDir_ + "/Lumbrant";
     SettingsFileLinux file_{config_};
     StartupEntryLinux startup_{config_};
+    std::optional<ErrorLog> log_;
 };
 
 TEST_F(SettingsStoreTest, FirstStartLogsTheMissingAutomaticModeOnceAndKeepsTheDefaults) {
-    MainState state = Restart();
+    Start state = Restart();
     EXPECT_EQ(state.WorkDir, workDir_);
     EXPECT_FALSE(state.AG);
     EXPECT_EQ(state.CountryIndex, 0);
@@ -72,20 +83,20 @@ TEST_F(SettingsStoreTest, FirstStartLogsTheMissingAutomaticModeOnceAndKeepsTheDe
     EXPECT_EQ(std::distance(fs::directory_iterator(config_ + "/Quiller"), {}), 1);
     EXPECT_EQ(state.LogCounter, 1);
 
-    const MainState second = Restart();
+    const Start second = Restart();
     EXPECT_EQ(second.LogCounter, 0);
 }
 
 TEST_F(SettingsStoreTest, AFileWithoutValuesIsAFirstStartToo) {
     StoreSettings("[HKEY_CURRENT_USER\\Software\\Quiller]\r\n");
-    const MainState state = Restart();
+    const Start state = Restart();
     EXPECT_EQ(state.WorkDir, workDir_);
     EXPECT_EQ(Log(), LogOf("0=ReadRegistry:Failed to get data for 'AG'\r\n"));
 }
 
 TEST_F(SettingsStoreTest, AutomaticModeOnEntersTheProgramInTheStartUpListAtClose) {
     StoreSettings("AG=dword:00000001\r\nCI=dword:00000000\r\nHS=dword:00000000\r\n");
-    MainState state = Restart();
+    Start state = Restart();
     EXPECT_TRUE(state.AG);
     EXPECT_FALSE(state.HS);
 
@@ -101,7 +112,7 @@ TEST_F(SettingsStoreTest, AutomaticModeOnEntersTheProgramInTheStartUpListAtClose
 
 TEST_F(SettingsStoreTest, AnyNonzeroIntegerIsTrue) {
     StoreSettings("AG=dword:80000000\nCI=dword:0\nHS=dword:ffffffff\n");
-    const MainState state = Restart();
+    const Start state = Restart();
     EXPECT_TRUE(state.AG);
     EXPECT_TRUE(state.HS);
 }
@@ -112,7 +123,7 @@ TEST_F(SettingsStoreTest, AutomaticModeOffOrMissingRemovesTheStartUpEntry) {
         StoreSettings(stored);
         fs::create_directories(config_ + "/autostart");
         text::WriteFileAtomic(autostartPath_, "[Desktop Entry]\n");
-        MainState state = Restart();
+        Start state = Restart();
         state.HS = true;
         Close(state);
         EXPECT_FALSE(state.HS);
@@ -123,7 +134,7 @@ TEST_F(SettingsStoreTest, AutomaticModeOffOrMissingRemovesTheStartUpEntry) {
 
 TEST_F(SettingsStoreTest, TheCountryIndexIsKeptAndWrittenBack) {
     StoreSettings("AG=dword:0\nCI=dword:1\nHS=dword:0\n");
-    MainState state = Restart();
+    Start state = Restart();
     EXPECT_EQ(state.CountryIndex, 1);
     Close(state);
     EXPECT_EQ(Restart().CountryIndex, 1);
@@ -147,7 +158,7 @@ TEST_F(SettingsStoreTest, TheVersionValueIsWrittenBackUnchangedAndZeroWhenNeverS
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Stored);
         StoreSettings("AG=dword:0\r\nCI=dword:0\r\nHS=dword:0\r\n" + row.Stored);
-        MainState state = Restart();
+        Start state = Restart();
         EXPECT_EQ(state.VE, row.Expected);
         EXPECT_EQ(state.LogCounter, 0);
         Close(state);
@@ -159,7 +170,7 @@ TEST_F(SettingsStoreTest, TheVersionValueIsWrittenBackUnchangedAndZeroWhenNeverS
 
 TEST_F(SettingsStoreTest, AValueOfAnotherTypeStopsTheReadingThere) {
     StoreSettings("AG=dword:1\nCI=\"1\"\nHS=dword:1\nVE=dword:5\n");
-    const MainState state = Restart();
+    const Start state = Restart();
     EXPECT_TRUE(state.AG);
     EXPECT_EQ(state.CountryIndex, 0);
     EXPECT_FALSE(state.HS);
@@ -169,7 +180,7 @@ TEST_F(SettingsStoreTest, AValueOfAnotherTypeStopsTheReadingThere) {
 
 TEST_F(SettingsStoreTest, AMissingValueInTheMiddleStopsTheReadingThere) {
     StoreSettings("AG=dword:1\nCI=dword:1\nVE=dword:5\n");
-    const MainState state = Restart();
+    const Start state = Restart();
     EXPECT_EQ(state.CountryIndex, 1);
     EXPECT_EQ(state.VE, 0);
     EXPECT_EQ(Log(), LogOf("0=ReadRegistry:Failed to get data for 'HS'\r\n"));
@@ -184,7 +195,7 @@ TEST_F(SettingsStoreTest, ValuesTheProgramDoesNotKnowAreKeptOnSave) {
                   "Blob=hex:01,02\n"
                   "CI=dword:00000001\n"
                   "HS=dword:00000000\n");
-    MainState state = Restart();
+    Start state = Restart();
     Close(state);
     EXPECT_EQ(Settings(), "[HKEY_CURRENT_USER\\Software\\Quiller]\r\n"
                           "# by hand\r\n"
@@ -202,7 +213,7 @@ TEST_F(SettingsStoreTest, ACorruptFileLosesNothingThatCouldBeRead) {
     const std::string nulLine = std::string("X=dword:1\0tail", 14);
     StoreSettings(garbage + "\r\nAG=dword:00000001\n" + nulLine + "\r\n\r\r\n=\nCI=dword:0000\n" +
                   "HS=dword:1\r\nVE=dword:0000002a\nNS=\"http://127.0");
-    MainState state = Restart();
+    Start state = Restart();
     EXPECT_TRUE(state.AG);
     EXPECT_EQ(state.CountryIndex, 0);
     EXPECT_TRUE(state.HS);
@@ -227,11 +238,11 @@ TEST_F(SettingsStoreTest, RandomBytesNeverStopTheProgramAndTheSaveIsReadable) {
             bytes += (seed & 7) == 0 ? "\n=\"dword:"[seed % 9] : pick;
         }
         StoreSettings(bytes);
-        MainState state = Restart();
+        Start state = Restart();
         state.AG = round % 2 == 0;
         state.CountryIndex = round;
         Close(state);
-        const MainState again = Restart();
+        const Start again = Restart();
         EXPECT_EQ(again.AG, round % 2 == 0);
         EXPECT_EQ(again.CountryIndex, round);
         EXPECT_EQ(again.HS, round % 2 == 0);
@@ -240,7 +251,7 @@ TEST_F(SettingsStoreTest, RandomBytesNeverStopTheProgramAndTheSaveIsReadable) {
 
 TEST_F(SettingsStoreTest, TheNewsServiceIsReadEvenOnAFirstStartAndNeverWritten) {
     StoreSettings("NS=\"http://127.0.0.1:8080\"\r\n");
-    MainState state = Restart();
+    Start state = Restart();
     EXPECT_EQ(state.NS, "http://127.0.0.1:8080");
     EXPECT_EQ(Log(), LogOf("0=ReadRegistry:Failed to get data for 'AG'\r\n"));
 
@@ -254,7 +265,7 @@ TEST_F(SettingsStoreTest, TheNewsServiceIsReadEvenOnAFirstStartAndNeverWritten) 
 TEST_F(SettingsStoreTest, AStartUpListThatCannotBeOpenedLeavesHsUnwritten) {
     fs::create_directories(config_);
     text::WriteFileAtomic(config_ + "/autostart", "not a folder");
-    MainState state;
+    Start state;
     state.AG = true;
     state.CountryIndex = 1;
     state.WorkDir = workDir_;
@@ -270,7 +281,7 @@ TEST_F(SettingsStoreTest, ASaveThatFailsIsLoggedAndTouchesNothingElse) {
     text::WriteFileAtomic(config_ + "/Quiller", "not a folder");
     fs::create_directories(config_ + "/autostart");
     text::WriteFileAtomic(autostartPath_, "kept");
-    MainState state = Restart();
+    Start state = Restart();
     Close(state);
     EXPECT_EQ(Log(), LogOf("0=ReadRegistry:Failed to get data for 'AG'\r\n"
                            "1=WriteRegistry:Cannot create folder \"" +

@@ -1,10 +1,11 @@
 #include "support/ExpectedNotes.h"
 
-#include "app/ArticleHandler.h"
+#include "article/ArticleHandler.h"
+#include "core/LogClass.h"
+#include "core/Paths.h"
 #include "frontpage/FrontPageParser.h"
 #include "frontpage/StoryQueue.h"
 #include "notes/NoteWriter.h"
-#include "core/Paths.h"
 #include "support/TempFolder.h"
 
 #include <algorithm>
@@ -83,17 +84,14 @@ std::vector<std::string> ReadLogValues(const std::filesystem::path& log) {
 Expectation ExpectedRun(const newsdesk::NewsDesk& desk, const std::string& edition,
                         const std::filesystem::path& scratch) {
     std::filesystem::create_directories(scratch);
-    MainState state;
-    state.WorkDir = scratch.string();
-    ParseFrontPageSections(desk.FrontPage(edition), state.StoryLists);
-    StoryQueue queue(state.StoryLists);
-    NoteWriter writer(state);
-    ArticleHandler handler(
-        state, queue,
-        [&](const std::string& text, const std::string& title, const std::string& url) {
-            writer.WriteNewsNote(text, title, url);
-        },
-        [](int) {});
+    const std::string workDir = scratch.string();
+    int noteCounter = 0;
+    int logCounter = 0;
+    const ErrorLog log(workDir, logCounter);
+    SectionStoryLists lists;
+    ParseFrontPageSections(desk.FrontPage(edition), lists);
+    StoryQueue queue(lists);
+    NoteWriter writer(workDir, noteCounter);
     std::map<std::string, const newsdesk::Story*> storiesByUrl;
     for (const auto& story : desk.Stories(edition)) {
         storiesByUrl[story.Url] = &story;
@@ -104,13 +102,16 @@ Expectation ExpectedRun(const newsdesk::NewsDesk& desk, const std::string& editi
         if (code == "NO") {
             break;
         }
-        state.SlotPageText[0] = desk.ArticlePage(*storiesByUrl.at(url));
-        state.SlotCategoryCode[0] = code;
-        state.SlotStoryId[0] = id;
-        handler.OnArticleDone(1, 0);
+        const StoryRecord story = queue.LookUpStory(code, id);
+        const ArticleOutcome outcome = HandleArticlePage(desk.ArticlePage(*storiesByUrl.at(url)),
+                                                         story, SiteList::Load(workDir));
+        log.Write(outcome.LogEntry);
+        if (outcome.NoteText) {
+            writer.WriteNewsNote(*outcome.NoteText, story.StoryTitle, story.ArticleUrl);
+        }
     }
-    return {ReadNewsFolder(LocalNewsFolder(state.WorkDir)),
-            ReadLogValues(std::filesystem::path(state.WorkDir) / "Rovad.txt")};
+    return {ReadNewsFolder(LocalNewsFolder(workDir)),
+            ReadLogValues(std::filesystem::path(workDir) / "Rovad.txt")};
 }
 
 } // namespace lumbrant::testing

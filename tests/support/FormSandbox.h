@@ -4,11 +4,12 @@
 // folder, and a mount table of its own in which test folders appear as
 // players.
 
-#include "ui/FrmMain.h"
 #include "device/DriveTableLinux.h"
 #include "settings/SettingsFileLinux.h"
 #include "settings/StartupEntryLinux.h"
 #include "support/TempFolder.h"
+#include "ui/DeviceArrivalWatcherLinux.h"
+#include "ui/FrmMain.h"
 
 #include <fstream>
 #include <memory>
@@ -62,7 +63,7 @@ public:
         dependencies.ExecutablePath = WorkDir() + "/Lumbrant";
         dependencies.Limits = FetchLimits{5, 10, 8u * 1024u * 1024u, 30};
         if (watchMounts) {
-            dependencies.MountInfoPath = MountInfo();
+            dependencies.Arrivals = WatchMountTable(MountInfo());
         }
         return dependencies;
     }

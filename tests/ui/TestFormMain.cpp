@@ -1,9 +1,8 @@
-#include "support/Polling.h"
-#include "support/PrivateMounts.h"
-#include "core/Messages.h"
 #include "support/EventPump.h"
 #include "support/FormSandbox.h"
 #include "support/FrontPageBuilder.h"
+#include "support/Polling.h"
+#include "support/PrivateMounts.h"
 #include "ui/MessageBoxes.h"
 #include "ui/WindowChrome.h"
 
@@ -157,9 +156,8 @@ TEST_F(FormMainTest, TheStatusLineCutsTextsLongerThan46Characters) {
 }
 
 TEST(FormMainCentring, QuotientsAreRoundedTowardZero) {
-    EXPECT_EQ(TFormMain::CentredPosition(QRect(0, 0, 1024, 768), QSize(402, 301)),
-              QPoint(311, 233));
-    EXPECT_EQ(TFormMain::CentredPosition(QRect(0, 0, 300, 200), QSize(402, 301)), QPoint(-51, -50));
+    EXPECT_EQ(CentredOver(QRect(0, 0, 1024, 768), QSize(402, 301)), QPoint(311, 233));
+    EXPECT_EQ(CentredOver(QRect(0, 0, 300, 200), QSize(402, 301)), QPoint(-51, -50));
 }
 
 TEST_F(FormMainTest, TheReminderRunsOnlyInAutomaticMode) {
@@ -214,25 +212,6 @@ TEST_F(FormMainTest, ClosingSavesTheCountryChosen) {
     ASSERT_TRUE(settings.OpenKey());
     EXPECT_EQ(settings.ReadInteger("CI").Value, 1);
     EXPECT_EQ(settings.ReadInteger("HS").Status, ValueRead::Ok);
-}
-
-TEST_F(FormMainTest, AFailedDownloadLeavesTheSlotsFieldsAsTheyWere) {
-    TFormMain form(sandbox.Dependencies());
-    MainState& state = form.State();
-    state.SlotPageText[2] = "<body>previous page";
-    state.SlotCategoryCode[2] = "WO";
-    state.SlotStoryId[2] = "13";
-    form.Core().Deliver({WM_ARTICLE_DONE_3, FETCH_FAILED, "", "", ""});
-    EXPECT_EQ(state.SlotPageText[2], "<body>previous page");
-    EXPECT_EQ(state.SlotCategoryCode[2], "WO");
-    EXPECT_EQ(state.SlotStoryId[2], "13");
-    const std::string log = testing::ReadFile(sandbox.WorkDir() + "/Rovad.txt");
-    EXPECT_NE(log.find("=Not Get Html!\r\n"), std::string::npos);
-
-    form.Core().Deliver({WM_ARTICLE_DONE_3, 0, "<body>new page", "HE", "5"});
-    EXPECT_EQ(state.SlotPageText[2], "<body>new page");
-    EXPECT_EQ(state.SlotCategoryCode[2], "HE");
-    EXPECT_EQ(state.SlotStoryId[2], "5");
 }
 
 // The sandbox's table says which players there are; the kernel's own table,
@@ -323,7 +302,7 @@ TEST_F(FormMainTest, StopRightAfterTheFrontPageArrivedStopsTheRun) {
     form.ButtonCopyClick();
     // The real job waits in its hand-over, which no event loop serves here.
     const std::string story = testing::Item("http://127.0.0.1:1/story", "Headline", "Snippet");
-    form.Core().Deliver({WM_FRONT_PAGE_DONE, 0, testing::Page({{story}}), "", ""});
+    form.Core().Deliver({kFrontPageSlot, false, testing::Page({{story}}), "", ""});
     ASSERT_TRUE(form.State().Running);
     form.ButtonCopyClick();
     EXPECT_TRUE(form.State().StopRequested);

@@ -1,3 +1,4 @@
+#include "support/FolderLog.h"
 #include "support/FormSandbox.h"
 #include "support/TempFolder.h"
 #include "ui/DragMover.h"
@@ -227,18 +228,15 @@ struct DialogRow {
 
 class DialogTest : public ::testing::Test {
 protected:
-    DialogTest() {
-        mainWindow.setWindowFlags(Qt::FramelessWindowHint | Qt::Window);
-        state.WorkDir = folder.Path().string();
-    }
+    DialogTest() { mainWindow.setWindowFlags(Qt::FramelessWindowHint | Qt::Window); }
 
     QWidget mainWindow;
-    MainState state;
     TempFolder folder{"lumbrant-dialog"};
+    testing::FolderLog log{folder.Path().string()};
 };
 
 TEST_F(DialogTest, BothDialogsAreSkinnedAndCarryTheirButtons) {
-    TFormReport report(&mainWindow, state);
+    TFormReport report(&mainWindow, log.Log);
     TFormCopyContinue copyContinue(&mainWindow);
     const std::vector<std::pair<QWidget*, DialogRow>> rows = {
         {&report,
@@ -296,7 +294,7 @@ TEST_F(DialogTest, ShowingCentresTheDialogOverTheMainWindowEvenOffTheScreen) {
         SCOPED_TRACE(row.Main.x());
         mainWindow.setGeometry(row.Main);
         mainWindow.show();
-        TFormReport report(&mainWindow, state);
+        TFormReport report(&mainWindow, log.Log);
         TFormCopyContinue copyContinue(&mainWindow);
         for (QWidget* dialog :
              {static_cast<QWidget*>(&report), static_cast<QWidget*>(&copyContinue)}) {
@@ -309,7 +307,7 @@ TEST_F(DialogTest, ShowingCentresTheDialogOverTheMainWindowEvenOffTheScreen) {
 }
 
 TEST_F(DialogTest, TheDialogsDragByTheirBodyAndTitleButNotByTheirButtons) {
-    TFormReport report(&mainWindow, state);
+    TFormReport report(&mainWindow, log.Log);
     TFormCopyContinue copyContinue(&mainWindow);
     report.show();
     copyContinue.show();
@@ -354,7 +352,7 @@ TEST_F(DialogTest, CopyContinueAnswersWithTheButtonThatClosedIt) {
 }
 
 TEST_F(DialogTest, OpenDirectoryOpensTheFolderAndLogsWhatFails) {
-    TFormReport report(&mainWindow, state);
+    TFormReport report(&mainWindow, log.Log);
     const std::string logPath = folder / "Rovad.txt";
     std::vector<QUrl> opened;
     report.SetDirectory("/media/player one/Notes");
@@ -365,21 +363,21 @@ TEST_F(DialogTest, OpenDirectoryOpensTheFolderAndLogsWhatFails) {
     report.findChild<QPushButton*>("OpenDir")->click();
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(opened[0], QUrl::fromLocalFile("/media/player one/Notes"));
-    EXPECT_EQ(state.LogCounter, 0);
+    EXPECT_EQ(log.Counter, 0);
 
     report.SetUrlOpener([](const QUrl&) { return false; });
     report.OpenDirClick();
-    EXPECT_EQ(state.LogCounter, 1);
+    EXPECT_EQ(log.Counter, 1);
     EXPECT_NE(ReadFile(logPath).find("0=OpenDirClick:"), std::string::npos);
 
     report.SetUrlOpener([](const QUrl&) -> bool { throw std::runtime_error("no shell"); });
     report.OpenDirClick();
-    EXPECT_EQ(state.LogCounter, 2);
+    EXPECT_EQ(log.Counter, 2);
     EXPECT_NE(ReadFile(logPath).find("1=OpenDirClick:no shell\r\n"), std::string::npos);
 }
 
 TEST_F(DialogTest, CloseButtonClosesTheReport) {
-    TFormReport report(&mainWindow, state);
+    TFormReport report(&mainWindow, log.Log);
     report.show();
     report.findChild<QPushButton*>("CloseButton")->click();
     EXPECT_FALSE(report.isVisible());

@@ -1,0 +1,39 @@
+#pragma once
+
+// The error log of a work folder, as an area under test writes it, and its
+// entries read back.
+
+#include "core/LogClass.h"
+#include "support/TempFolder.h"
+
+#include <string>
+#include <vector>
+
+namespace lumbrant::testing {
+
+struct FolderLog {
+    explicit FolderLog(std::string folder) : Folder(std::move(folder)) {}
+    FolderLog(const FolderLog&) = delete;
+    FolderLog& operator=(const FolderLog&) = delete;
+
+    // The log's values in key order.
+    std::vector<std::string> Entries() const {
+        std::vector<std::string> values;
+        const std::string content = FileContent(Folder + "/Rovad.txt");
+        std::size_t at = content.find("\r\n");
+        while (at != std::string::npos && at + 2 < content.size()) {
+            const std::size_t end = content.find("\r\n", at + 2);
+            const std::string line = content.substr(at + 2, end - at - 2);
+            values.push_back(line.substr(line.find('=') + 1));
+            at = end;
+        }
+        return values;
+    }
+    std::string Text() const { return FileContent(Folder + "/Rovad.txt"); }
+
+    std::string Folder;
+    int Counter = 0;
+    ErrorLog Log{Folder, Counter};
+};
+
+} // namespace lumbrant::testing
