@@ -80,76 +80,68 @@ TEST_F(NoteWriterTest, AStoryUnder300CharactersIsDroppedWithoutANumber) {
     EXPECT_EQ(Read("index"), "<title>Here Starts</title>\r\n<a href=\"News item 6\">T</a>\r\n");
 }
 
-TEST_F(NoteWriterTest, A1900CharacterNoteIsSingleAnd1901IsAChain) {
-    const std::string single = TextFor(1900);
-    Write(single);
-    EXPECT_EQ(Read("News item 1"), kTitleLine + single + kFooter + "\r\n");
+// Where a note is cut: each part is the stretch of the whole note (title
+// line, text, footer) from its 0-based start for its length, and every part
+// but the last ends with the link to the next.
+struct CutRow {
+    const char* Name;
+    std::size_t NoteLength;
+    std::vector<std::size_t> BlanksAt; // 1-based positions in the note
+    std::vector<std::pair<std::size_t, std::size_t>> Parts;
+};
 
-    // No blank in the text: the last blank up to 1900 is the one before the link.
-    const std::string chained = TextFor(1901);
-    Write(chained);
-    EXPECT_EQ(Files(),
-              (std::set<std::string>{"News item 1", "News item 2-0", "News item 2-1", "index"}));
-    const std::string note = kTitleLine + chained + kFooter;
-    const std::size_t cut = note.size() - kUrl.size();
-    EXPECT_EQ(Read("News item 2-0"), note.substr(0, cut) + Continue("News item 2-1"));
-    EXPECT_EQ(Read("News item 2-1"), " " + kUrl + "\r\n");
-    EXPECT_EQ(Read("index"), "<title>Here Starts</title>\r\n<a href=\"News item 1\">T</a>\r\n"
-                             "<a href=\"News item 2-0\">T</a>\r\n");
-}
-
-TEST_F(NoteWriterTest, ABlankAt1900EndsThePartAndStartsTheNext) {
-    const std::string note = kTitleLine + TextFor(2500, {1750, 1900}) + kFooter;
-    Write(note.substr(kTitleLine.size(), note.size() - kTitleLine.size() - kFooter.size()));
-    EXPECT_EQ(Files(), (std::set<std::string>{"News item 1-0", "News item 1-1", "index"}));
-    EXPECT_EQ(Read("News item 1-0"), note.substr(0, 1900) + Continue("News item 1-1"));
-    EXPECT_EQ(Read("News item 1-1"), note.substr(1899) + "\r\n");
-    EXPECT_EQ(Read("index"), "<title>Index of News</title>\r\n<a href=\"News item 1-0\">T</a>\r\n");
-}
-
-TEST_F(NoteWriterTest, A4000CharacterStoryBecomesThreeLinkedParts) {
-    noteCounter_ = 2;
-    // Blanks below a window are never taken; 1850 and 1850 + 1799 are the cuts.
-    const std::string text = TextFor(4000, {1600, 1850, 3000, 3649});
-    const std::string note = kTitleLine + text + kFooter;
-    Write(text);
-    EXPECT_EQ(noteCounter_, 3);
-    EXPECT_EQ(Files(),
-              (std::set<std::string>{"News item 3-0", "News item 3-1", "News item 3-2", "index"}));
-    EXPECT_EQ(Read("News item 3-0"), note.substr(0, 1850) + Continue("News item 3-1"));
-    EXPECT_EQ(Read("News item 3-1"), note.substr(1849, 1800) + Continue("News item 3-2"));
-    EXPECT_EQ(Read("News item 3-2"), note.substr(3648) + "\r\n");
-    EXPECT_TRUE(Read("News item 3-2").ends_with(kFooter + "\r\n"));
-    EXPECT_EQ(Read("index"), "<title>Index of News</title>\r\n<a href=\"News item 3-0\">T</a>\r\n");
-}
-
-TEST_F(NoteWriterTest, ARestWithoutBlanksIsCutAfter1900CharactersWithNothingRepeated) {
-    const std::string text = TextFor(4200);
-    const std::string note = kTitleLine + text + kFooter;
-    Write(text);
-    EXPECT_EQ(Read("News item 1-0"), note.substr(0, 1900) + Continue("News item 1-1"));
-    EXPECT_EQ(Read("News item 1-1"), note.substr(1900, 1900) + Continue("News item 1-2"));
-    EXPECT_EQ(Read("News item 1-2"), note.substr(3800) + "\r\n");
-}
-
-// The blank inside the "Back" link line lies at or before 1900 while the
-// blanks of the last line lie after it: the link line must not be split.
-TEST_F(NoteWriterTest, TheBackLinkLineIsNeverSplit) {
-    const std::size_t textEnd = 1880;
-    const std::size_t noteLength = textEnd + kFooter.size();
-
-    const std::string withBlank = TextFor(noteLength, {1800});
-    std::string note = kTitleLine + withBlank + kFooter;
-    Write(withBlank);
-    EXPECT_EQ(Read("News item 1-0"), note.substr(0, 1800) + Continue("News item 1-1"));
-    EXPECT_EQ(Read("News item 1-1"), note.substr(1799) + "\r\n");
-
-    const std::string withoutBlank = TextFor(noteLength);
-    note = kTitleLine + withoutBlank + kFooter;
-    Write(withoutBlank);
-    EXPECT_EQ(Read("News item 2-0"),
-              kTitleLine + withoutBlank + "\r\n\r\n" + Continue("News item 2-1"));
-    EXPECT_EQ(Read("News item 2-1"), note.substr(textEnd + 4) + "\r\n");
+TEST_F(NoteWriterTest, NotesAreCutAtTheLastBlankFrom1700To1900AndNeverInTheBackLine) {
+    const std::size_t all = std::string::npos;
+    const std::size_t lastBlank = 1901 - kUrl.size() - 1; // the one before the link
+    const std::size_t textEnd = 1880; // then the Back line's blank lies at or before 1900
+    const std::vector<CutRow> rows = {
+        {"1900 characters fit one note", 1900, {}, {{0, all}}},
+        {"1901 characters: the last blank is before the link",
+         1901,
+         {},
+         {{0, lastBlank + 1}, {lastBlank, all}}},
+        {"a blank at 1900 ends the part and starts the next",
+         2500,
+         {1750, 1900},
+         {{0, 1900}, {1899, all}}},
+        {"a blank below 1700 is not taken", 2500, {1699}, {{0, 1900}, {1900, all}}},
+        {"three parts, each cut at its last blank",
+         4000,
+         {1600, 1850, 3000, 3649},
+         {{0, 1850}, {1849, 1800}, {3648, all}}},
+        {"no blank: 1900 characters, nothing repeated",
+         4200,
+         {},
+         {{0, 1900}, {1900, 1900}, {3800, all}}},
+        {"the Back line stays whole: the blank before it",
+         textEnd + kFooter.size(),
+         {1800},
+         {{0, 1800}, {1799, all}}},
+        {"the Back line stays whole: cut at its start",
+         textEnd + kFooter.size(),
+         {},
+         {{0, textEnd + 4}, {textEnd + 4, all}}},
+    };
+    for (const CutRow& row : rows) {
+        fs::remove_all(News());
+        const std::string text = TextFor(row.NoteLength, row.BlanksAt);
+        const std::string note = kTitleLine + text + kFooter;
+        Write(text);
+        const std::string name = "News item " + std::to_string(noteCounter_);
+        std::set<std::string> files{"index"};
+        for (std::size_t k = 0; k < row.Parts.size(); ++k) {
+            const bool single = row.Parts.size() == 1;
+            const std::string part = single ? name : name + "-" + std::to_string(k);
+            const bool last = k + 1 == row.Parts.size();
+            const auto [start, length] = row.Parts[k];
+            EXPECT_EQ(Read(part),
+                      note.substr(start, length) +
+                          (last ? "\r\n" : Continue(name + "-" + std::to_string(k + 1))))
+                << row.Name << ", part " << k;
+            files.insert(part);
+        }
+        EXPECT_EQ(Files(), files) << row.Name;
+    }
 }
 
 // A story of 400,000 characters would fill over 200 notes.

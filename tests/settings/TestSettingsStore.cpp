@@ -168,22 +168,34 @@ TEST_F(SettingsStoreTest, TheVersionValueIsWrittenBackUnchangedAndZeroWhenNeverS
     }
 }
 
-TEST_F(SettingsStoreTest, AValueOfAnotherTypeStopsTheReadingThere) {
-    StoreSettings("AG=dword:1\nCI=\"1\"\nHS=dword:1\nVE=dword:5\n");
-    const Start state = Restart();
-    EXPECT_TRUE(state.AG);
-    EXPECT_EQ(state.CountryIndex, 0);
-    EXPECT_FALSE(state.HS);
-    EXPECT_EQ(state.VE, 0);
-    EXPECT_EQ(Log(), LogOf("0=ReadRegistry:Invalid data type for 'CI'\r\n"));
-}
+// What a start keeps when the reading stops at a value: those before it.
+struct StopRow {
+    const char* Stored;
+    bool AG;
+    int CountryIndex;
+    bool HS;
+    int VE;
+    const char* Logged;
+};
 
-TEST_F(SettingsStoreTest, AMissingValueInTheMiddleStopsTheReadingThere) {
-    StoreSettings("AG=dword:1\nCI=dword:1\nVE=dword:5\n");
-    const Start state = Restart();
-    EXPECT_EQ(state.CountryIndex, 1);
-    EXPECT_EQ(state.VE, 0);
-    EXPECT_EQ(Log(), LogOf("0=ReadRegistry:Failed to get data for 'HS'\r\n"));
+TEST_F(SettingsStoreTest, AMissingOrWronglyTypedValueStopsTheReadingThere) {
+    const std::vector<StopRow> rows = {
+        {"AG=dword:1\nCI=\"1\"\nHS=dword:1\nVE=dword:5\n", true, 0, false, 0,
+         "Invalid data type for 'CI'"},
+        {"AG=dword:1\nCI=dword:1\nVE=dword:5\n", true, 1, false, 0, "Failed to get data for 'HS'"},
+        {"AG=dword:1\nCI=dword:1\nHS=dword:1\nVE=\"5\"\n", true, 1, true, 0,
+         "Invalid data type for 'VE'"},
+    };
+    for (const StopRow& row : rows) {
+        fs::remove(workDir_ + "/Rovad.txt");
+        StoreSettings(row.Stored);
+        const Start state = Restart();
+        EXPECT_EQ(state.AG, row.AG) << row.Stored;
+        EXPECT_EQ(state.CountryIndex, row.CountryIndex) << row.Stored;
+        EXPECT_EQ(state.HS, row.HS) << row.Stored;
+        EXPECT_EQ(state.VE, row.VE) << row.Stored;
+        EXPECT_EQ(Log(), LogOf(std::string("0=ReadRegistry:") + row.Logged + "\r\n")) << row.Stored;
+    }
 }
 
 TEST_F(SettingsStoreTest, ValuesTheProgramDoesNotKnowAreKeptOnSave) {
