@@ -3,6 +3,7 @@
 #include "article/ArticleHandler.h"
 #include "article/SiteList.h"
 #include "core/Paths.h"
+#include "feeds/FeedStories.h"
 #include "frontpage/FrontPageParser.h"
 #include "text/ByteText.h"
 #include "text/FileIo.h"
@@ -22,7 +23,7 @@ AppCore::AppCore(MainState& state, AppPorts ports)
       queue_(state.StoryLists), notes_(state.WorkDir, state.NoteCounter),
       transfer_(state, state.WorkDir, ports.View, log_),
       detection_(state, ports.View, ports.Drives, log_),
-      run_(state, state.NS, ports.View, ports.Jobs, transfer_, queue_, log_),
+      run_(state, state.WorkDir, state.NS, ports.View, ports.Jobs, transfer_, queue_, log_),
       settings_(state, state.WorkDir, ports.Settings, ports.Startup, ports.ExecutablePath, log_) {}
 
 void AppCore::Construct() {
@@ -85,6 +86,10 @@ void AppCore::WMDeviceChange(unsigned wParam) {
 void AppCore::Deliver(const JobResult& result) {
     if (result.Slot == kFrontPageSlot) {
         run_.FrontPageDelivered();
+        if (result.Feeds) {
+            OnFeedsDone(*result.Feeds);
+            return;
+        }
         if (!result.Failed) {
             state_.FrontPageText = result.Page;
         }
@@ -106,6 +111,12 @@ void AppCore::OnFrontPageDone() {
         return;
     }
     ParseFrontPageSections(state_.FrontPageText, state_.StoryLists);
+    run_.StartArticlePhase();
+}
+
+void AppCore::OnFeedsDone(const std::vector<FeedPage>& feeds) {
+    // A feed edition has no front page, so the copy of the last one stays.
+    AddFeedStories(feeds, state_.FeedItems, state_.StoryLists, log_);
     run_.StartArticlePhase();
 }
 
@@ -132,10 +143,10 @@ void AppCore::OnArticleDone(const JobResult& result) {
                 notes_.WriteNewsNote(*outcome.NoteText, story.StoryTitle, story.ArticleUrl);
             }
         }
-        run_.StartArticleSlot(slot);
+        run_.ArticleHandled(slot);
     } catch (const std::exception& error) {
         log_.Write(std::string("!!! ") + error.what());
-        run_.StartArticleSlot(slot);
+        run_.ArticleHandled(slot);
     }
 }
 

@@ -20,6 +20,7 @@
 #include "settings/StartupEntry.h"
 
 #include <string>
+#include <vector>
 
 namespace lumbrant {
 
@@ -53,7 +54,8 @@ public:
     void iPodSelectorComCloseUp(int chosenIndex);
     void WMDeviceChange(unsigned wParam);
 
-    // A job's result, on the UI thread: the front page is parsed; an article
+    // A job's result, on the UI thread: the front page is parsed (a feed
+    // edition's feeds are read into the story lists); an article
     // page is handled, its outcome logged and its note written, and the slot
     // goes on with its next story whatever happened.
     void Deliver(const JobResult& result);
@@ -63,6 +65,7 @@ public:
 
 private:
     void OnFrontPageDone();
+    void OnFeedsDone(const std::vector<FeedPage>& feeds);
     void OnArticleDone(const JobResult& result);
 
     MainState& state_;

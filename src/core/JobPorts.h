@@ -5,7 +5,10 @@
 // use starters that deliver pages when they choose.
 
 #include <memory>
+#include <optional>
+#include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace lumbrant {
 
@@ -21,24 +24,48 @@ public:
     virtual void Terminate() = 0;
 };
 
+// One feed of a feed edition: the section code whose stories it gives, and its address.
+struct FeedSource {
+    std::string SectionCode;
+    std::string Url;
+};
+
+// What the fetch of one feed came to: its page, or why there is none.
+struct FeedPage {
+    std::string SectionCode;
+    bool Failed = false;
+    std::string Page;
+    std::string Reason;
+};
+
 class JobStarter {
 public:
     virtual ~JobStarter() = default;
-    // Both throw std::exception when the job cannot be started.
+    // Each throws std::exception when the job cannot be started.
     virtual std::shared_ptr<JobHandle> StartFrontPageJob(const std::string& url) = 0;
+    // The front-page job of a feed edition: it fetches the feeds one after
+    // another and hands all of them over at once. A starter that knows no
+    // feeds cannot start it.
+    virtual std::shared_ptr<JobHandle>
+    StartFeedJob([[maybe_unused]] const std::vector<FeedSource>& feeds) {
+        throw std::runtime_error("this program fetches no feeds");
+    }
     virtual void StartArticleJob(int slot, const std::string& url, const std::string& categoryCode,
                                  const std::string& storyId) = 0;
 };
 
 // What a job hands over: the front page (slot 0) or the page of an article
 // slot 1 to 4 (the window's messages WM_FRONT_PAGE_DONE and WM_ARTICLE_DONE_1
-// to 4), or that both attempts failed, and then nothing else.
+// to 4), or that both attempts failed, and then nothing else. The front-page
+// job of a feed edition hands over its feeds instead, in section order, each
+// with its own page or failure.
 struct JobResult {
     int Slot = kFrontPageSlot;
     bool Failed = false;
     std::string Page;
     std::string CategoryCode;
     std::string StoryId;
+    std::optional<std::vector<FeedPage>> Feeds;
 };
 
 // The blocking hand-over: returns once the UI thread has handled the result,

@@ -16,6 +16,8 @@ public:
     // Puts a text on the status line (the window applies the length rule of FormatStatus).
     virtual void ShowStatus(const std::string& text) = 0;
     virtual void SetButtonCaption(const std::string& caption) = 0;
+    // The run's progress: handled of total stories; a total of 0 shows none.
+    virtual void ShowRunProgress(int handled, int total) = 0;
     // The country selector's chosen entry text.
     virtual std::string CountryEntryText() const = 0;
     // The device selector.

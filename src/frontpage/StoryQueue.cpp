@@ -48,6 +48,17 @@ void StoryQueue::TakeNextStory(std::string& articleUrl, std::string& categoryCod
     categoryCode = std::string(kNoSection);
 }
 
+int StoryQueue::WaitingStories() const {
+    int waiting = 0;
+    for (std::size_t i = 0; i < lists_.size(); ++i) {
+        const StoryList& list = lists_[i];
+        for (std::size_t k = firstWaiting_[i]; k < list.size() / 4; ++k) {
+            waiting += list[4 * k] == kReaded ? 0 : 1;
+        }
+    }
+    return waiting;
+}
+
 StoryRecord StoryQueue::LookUpStory(const std::string& categoryCode,
                                     const std::string& storyId) const {
     const int n = ParseStoryId(storyId);

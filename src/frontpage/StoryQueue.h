@@ -32,6 +32,9 @@ public:
     // not a decimal number or lies beyond the list throws std::runtime_error.
     StoryRecord LookUpStory(const std::string& categoryCode, const std::string& storyId) const;
 
+    // How many stories are still waiting.
+    int WaitingStories() const;
+
 private:
     SectionStoryLists& lists_;
     // Per list, the record from which the search for a waiting one starts.

@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <exception>
+#include <stdexcept>
 #include <thread>
 
 namespace lumbrant {
@@ -19,13 +20,13 @@ void TNewsThread::Start() {
 }
 
 std::string TNewsThread::TemporaryFilePath() const {
-    return JoinPath(JobWorkDir, JobMode == 0 ? std::string("tempg.ini")
-                                             : JobCategoryCode + JobStoryId + ".ini");
+    return JoinPath(JobWorkDir, JobMode == 1 ? JobCategoryCode + JobStoryId + ".ini"
+                                             : std::string("tempg.ini"));
 }
 
-bool TNewsThread::FetchFallback(std::string& page) {
+bool TNewsThread::FetchFallback(const std::string& url, std::string& page) {
     const std::string path = TemporaryFilePath();
-    if (!DownloadUrlToFile(JobUrl, path, limits_)) {
+    if (!DownloadUrlToFile(url, path, limits_)) {
         return false;
     }
     const auto content = text::ReadFileBytes(path);
@@ -36,35 +37,60 @@ bool TNewsThread::FetchFallback(std::string& page) {
     return true;
 }
 
+std::optional<std::string> TNewsThread::Fetch(const std::string& url, std::string& page,
+                                              bool& fallbackFile) {
+    try {
+        if (!JobHttp) {
+            throw std::runtime_error("no HTTP client");
+        }
+        page = JobHttp->Get(url);
+        return std::nullopt;
+    } catch (const std::exception& error) {
+        if (FetchFallback(url, page)) {
+            fallbackFile = true;
+            return std::nullopt;
+        }
+        return std::string(error.what());
+    }
+}
+
+void TNewsThread::FetchFeeds(std::vector<FeedPage>& pages, bool& fallbackFile) {
+    for (const FeedSource& feed : JobFeeds) {
+        FeedPage& page = pages.emplace_back();
+        page.SectionCode = feed.SectionCode;
+        if (auto why = Fetch(feed.Url, page.Page, fallbackFile)) {
+            page.Failed = true;
+            page.Page.clear();
+            page.Reason = std::move(*why);
+        }
+    }
+}
+
 void TNewsThread::Execute() {
     JobResult result;
-    result.Slot = JobMode == 0 ? kFrontPageSlot : JobSlot;
-    bool fallback = false;
+    result.Slot = JobMode == 1 ? JobSlot : kFrontPageSlot;
+    bool fallbackFile = false;
     try {
-        bool arrived = false;
-        try {
-            if (!JobHttp) {
-                throw std::runtime_error("no HTTP client");
-            }
-            result.Page = JobHttp->Get(JobUrl);
-            arrived = true;
-        } catch (const std::exception&) {
-            fallback = true;
-            arrived = FetchFallback(result.Page);
-        }
-        result.Failed = !arrived;
-        if (arrived) {
-            result.CategoryCode = JobCategoryCode;
-            result.StoryId = JobStoryId;
+        if (JobMode == 2) {
+            // Engaged before the first fetch, so that even a job that fails
+            // hands over a feed result.
+            FetchFeeds(result.Feeds.emplace(), fallbackFile);
         } else {
-            result.Page.clear();
+            const bool arrived = !Fetch(JobUrl, result.Page, fallbackFile);
+            result.Failed = !arrived;
+            if (arrived) {
+                result.CategoryCode = JobCategoryCode;
+                result.StoryId = JobStoryId;
+            } else {
+                result.Page.clear();
+            }
         }
     } catch (...) {
         result.Failed = true;
         result.Page.clear();
     }
     port_->SendBlocking(result);
-    if (fallback && !result.Failed) {
+    if (fallbackFile) {
         std::remove(TemporaryFilePath().c_str());
     }
     Terminate();

@@ -1,7 +1,8 @@
 #pragma once
 
-// A fetch job: downloads one page on a thread of its own and hands it to the
-// UI thread with exactly one blocking message, whatever happens.
+// A fetch job: downloads one page (or, for a feed edition's front page, its
+// feeds one after another) on a thread of its own and hands it to the UI
+// thread with exactly one blocking message, whatever happens.
 
 #include "core/JobPorts.h"
 #include "net/FetchLimits.h"
@@ -9,7 +10,9 @@
 
 #include <atomic>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace lumbrant {
 
@@ -20,9 +23,10 @@ public:
     int JobSlot = 0;
     std::string JobCategoryCode;
     std::string JobStoryId;
-    unsigned char JobMode = 0; // 0: front page; 1: article
+    unsigned char JobMode = 0; // 0: front page; 1: article; 2: a feed edition's feeds
     std::shared_ptr<HttpClient> JobHttp;
     std::string JobUrl;
+    std::vector<FeedSource> JobFeeds;
     std::string JobWorkDir;
 
     // Starts the job's thread; call once, after the fields are filled.
@@ -39,7 +43,12 @@ public:
     std::string TemporaryFilePath() const;
 
 private:
-    bool FetchFallback(std::string& page);
+    // The page at url, through the HTTP client and else through the fallback
+    // download (which sets fallbackFile when its file is left for later).
+    // Answers why the HTTP client failed when neither brought the page.
+    std::optional<std::string> Fetch(const std::string& url, std::string& page, bool& fallbackFile);
+    bool FetchFallback(const std::string& url, std::string& page);
+    void FetchFeeds(std::vector<FeedPage>& pages, bool& fallbackFile);
 
     std::shared_ptr<MessagePort> port_;
     FetchLimits limits_;

@@ -1,16 +1,17 @@
 #include "retrieval/RunControl.h"
 
+#include "feeds/Edition.h"
 #include "frontpage/Sections.h"
 
 #include <exception>
 
 namespace lumbrant {
 
-RunControl::RunControl(RunState& state, const std::string& newsService, MainView& view,
-                       JobStarter& jobs, NotesTransfer& transfer, StoryQueue& queue,
+RunControl::RunControl(RunState& state, const std::string& workDir, const std::string& newsService,
+                       MainView& view, JobStarter& jobs, NotesTransfer& transfer, StoryQueue& queue,
                        const ErrorLog& log)
-    : state_(state), newsService_(newsService), view_(view), jobs_(jobs), transfer_(transfer),
-      queue_(queue), log_(log) {}
+    : state_(state), workDir_(workDir), newsService_(newsService), view_(view), jobs_(jobs),
+      transfer_(transfer), queue_(queue), log_(log) {}
 
 std::string RunControl::EditionAddress(const std::string& countryEntry) const {
     const std::string service =
@@ -30,9 +31,8 @@ void RunControl::StartRun() {
     state_.Running = true;
     state_.StopRequested = false;
     view_.SetButtonCaption("Stop");
-    const std::string address = EditionAddress(view_.CountryEntryText());
     try {
-        FrontPageJob = jobs_.StartFrontPageJob(address);
+        FrontPageJob = StartFrontPageJob(view_.CountryEntryText());
     } catch (const std::exception& error) {
         AbandonRun("ButtonCopyClick:", error.what());
         return;
@@ -40,14 +40,30 @@ void RunControl::StartRun() {
     transfer_.DeleteOldNotes("local");
 }
 
+std::shared_ptr<JobHandle> RunControl::StartFrontPageJob(const std::string& countryEntry) {
+    const std::optional<Edition> edition = LoadEdition(workDir_, countryEntry);
+    if (!edition) {
+        return jobs_.StartFrontPageJob(EditionAddress(countryEntry));
+    }
+    state_.FeedItems = edition->Items;
+    return jobs_.StartFeedJob(edition->Feeds);
+}
+
 void RunControl::AbandonRun(const std::string& operation, const std::string& message) {
     log_.Write(operation + message);
+    EndRun();
+    view_.ShowStatus("Get News Stoped");
+}
+
+void RunControl::EndRun() {
     FrontPageJob.reset();
     state_.FinishedSlots = 0;
     state_.StartedSlots = 0;
     state_.Running = false;
+    state_.StoriesInRun = 0;
+    state_.StoriesHandled = 0;
+    view_.ShowRunProgress(0, 0);
     view_.SetButtonCaption("Get News");
-    view_.ShowStatus("Get News Stoped");
 }
 
 void RunControl::StopPress() {
@@ -70,6 +86,9 @@ void RunControl::StartArticlePhase() {
     // All four count from the start, so that a slot finishing at once does
     // not end the run while the slots after it are still to start.
     state_.StartedSlots = kSlotCount;
+    state_.StoriesInRun = queue_.WaitingStories();
+    state_.StoriesHandled = 0;
+    view_.ShowRunProgress(0, state_.StoriesInRun);
     for (int slot = 1; slot <= kSlotCount; ++slot) {
         StartArticleSlot(slot);
     }
@@ -92,6 +111,14 @@ void RunControl::StartArticleSlot(int slot) {
     }
 }
 
+void RunControl::ArticleHandled(int slot) {
+    if (state_.Running) {
+        ++state_.StoriesHandled;
+        view_.ShowRunProgress(state_.StoriesHandled, state_.StoriesInRun);
+    }
+    StartArticleSlot(slot);
+}
+
 void RunControl::SlotFinished() {
     if (!state_.Running) {
         return;
@@ -100,11 +127,7 @@ void RunControl::SlotFinished() {
     if (state_.FinishedSlots != state_.StartedSlots) {
         return;
     }
-    state_.FinishedSlots = 0;
-    state_.StartedSlots = 0;
-    state_.Running = false;
-    FrontPageJob.reset();
-    view_.SetButtonCaption("Get News");
+    EndRun();
     const bool copiedWhole = transfer_.CopyNotesToDevice();
     view_.ShowStatus(copiedWhole ? "Get News Stoped" : "iPod copy incomplete");
 }

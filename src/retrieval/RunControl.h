@@ -1,8 +1,9 @@
 #pragma once
 
-// A run: "Get News" pressed, the front page fetched and parsed, four article
-// slots working through the story queue, and the end of the run once every
-// started slot has reported finished. UI thread only.
+// A run: "Get News" pressed, the front page (or the feeds of the country
+// entry's feed edition) fetched and parsed, four article slots working
+// through the story queue, and the end of the run once every started slot
+// has reported finished. UI thread only.
 
 #include "core/JobPorts.h"
 #include "core/LogClass.h"
@@ -21,9 +22,11 @@ inline constexpr std::string_view kDefaultNewsService = "http://news.google.com"
 class RunControl {
 public:
     // newsService is the settings' address of the news service (empty for
-    // the built-in one), read when a run starts.
-    RunControl(RunState& state, const std::string& newsService, MainView& view, JobStarter& jobs,
-               NotesTransfer& transfer, StoryQueue& queue, const ErrorLog& log);
+    // the built-in one) and workDir the folder of the edition file, both
+    // read when a run starts.
+    RunControl(RunState& state, const std::string& workDir, const std::string& newsService,
+               MainView& view, JobStarter& jobs, NotesTransfer& transfer, StoryQueue& queue,
+               const ErrorLog& log);
 
     void ButtonCopyClick();
     // The front page's message has reached the UI thread: its job counts as
@@ -34,6 +37,9 @@ public:
     // story is left, a stop was asked for, or its job cannot be started
     // (that is logged).
     void StartArticleSlot(int slot);
+    // A slot's story has been handled, whatever came of it: the progress
+    // moves on and the slot starts its next story.
+    void ArticleHandled(int slot);
     void SlotFinished();
     void RequestClose();
 
@@ -46,9 +52,13 @@ public:
 
 private:
     void StartRun();
+    // The front-page job of the country entry: its feed edition's, or the classic one.
+    std::shared_ptr<JobHandle> StartFrontPageJob(const std::string& countryEntry);
     void StopPress();
+    void EndRun();
 
     RunState& state_;
+    const std::string& workDir_;
     const std::string& newsService_;
     MainView& view_;
     JobStarter& jobs_;

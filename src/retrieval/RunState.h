@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+
 namespace lumbrant {
 
 // The fields of the window that say where a run stands.
@@ -9,6 +11,11 @@ struct RunState {
     bool StopRequested = false;
     int StartedSlots = 0;
     int FinishedSlots = 0;
+    // A feed edition's most stories a feed, for the run going.
+    std::size_t FeedItems = 0;
+    // The stories the run takes from the lists, and those handled so far.
+    int StoriesInRun = 0;
+    int StoriesHandled = 0;
 };
 
 } // namespace lumbrant

@@ -25,6 +25,16 @@ std::shared_ptr<JobHandle> ThreadJobStarter::StartFrontPageJob(const std::string
     return job;
 }
 
+std::shared_ptr<JobHandle> ThreadJobStarter::StartFeedJob(const std::vector<FeedSource>& feeds) {
+    auto job = std::make_shared<TNewsThread>(port_, limits_);
+    job->JobMode = 2;
+    job->JobFeeds = feeds;
+    job->JobHttp = IdHTTP;
+    job->JobWorkDir = workDir_;
+    job->Start();
+    return job;
+}
+
 void ThreadJobStarter::StartArticleJob(int slot, const std::string& url,
                                        const std::string& categoryCode,
                                        const std::string& storyId) {

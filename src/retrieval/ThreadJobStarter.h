@@ -21,6 +21,7 @@ public:
                      FetchLimits limits = {});
 
     std::shared_ptr<JobHandle> StartFrontPageJob(const std::string& url) override;
+    std::shared_ptr<JobHandle> StartFeedJob(const std::vector<FeedSource>& feeds) override;
     void StartArticleJob(int slot, const std::string& url, const std::string& categoryCode,
                          const std::string& storyId) override;
 

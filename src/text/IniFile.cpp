@@ -59,6 +59,12 @@ std::optional<std::string_view> KeyName(std::string_view line) {
     return Trim(equals == std::string_view::npos ? trimmed : trimmed.substr(0, equals));
 }
 
+// The value of a key line: what follows its first "=", trimmed.
+std::string_view ValueOf(std::string_view line) {
+    const auto equals = line.find('=');
+    return equals == std::string_view::npos ? std::string_view() : Trim(line.substr(equals + 1));
+}
+
 std::vector<std::string> LinesOf(const std::optional<std::string>& content) {
     return content ? SplitLines(*content) : std::vector<std::string>{};
 }
@@ -69,19 +75,30 @@ IniFile::IniFile(std::string path) : path_(std::move(path)) {}
 
 std::vector<std::string> IniFile::ReadSectionKeys(const std::string& section) const {
     std::vector<std::string> keys;
+    for (IniEntry& entry : ReadSection(section).value_or(std::vector<IniEntry>{})) {
+        keys.push_back(std::move(entry.Key));
+    }
+    return keys;
+}
+
+std::optional<std::vector<IniEntry>> IniFile::ReadSection(const std::string& section) const {
+    std::optional<std::vector<IniEntry>> entries;
     bool inside = false;
     for (const std::string& line : LinesOf(ReadFileBytes(path_))) {
         if (const auto name = SectionName(line)) {
             inside = EqualsIgnoreCase(*name, section);
+            if (inside && !entries) {
+                entries.emplace();
+            }
             continue;
         }
         if (inside) {
             if (const auto key = KeyName(line)) {
-                keys.emplace_back(*key);
+                entries->push_back({std::string(*key), std::string(ValueOf(line))});
             }
         }
     }
-    return keys;
+    return entries;
 }
 
 void IniFile::WriteString(const std::string& section, const std::string& key,

@@ -6,10 +6,18 @@
 // appended at the end of the file. Lines end in CR LF; there is no byte-order
 // mark. Every write reads the file anew and rewrites it whole.
 
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace text {
+
+// One line "key=value" of a section: both trimmed of blanks and tabs; a line
+// without "=" is a key with an empty value.
+struct IniEntry {
+    std::string Key;
+    std::string Value;
+};
 
 class IniFile {
 public:
@@ -18,6 +26,10 @@ public:
     // Names of the keys of a section, in file order; empty when the file or
     // the section is missing.
     std::vector<std::string> ReadSectionKeys(const std::string& section) const;
+
+    // The entries of a section, in file order; nothing when the file or the
+    // section is missing.
+    std::optional<std::vector<IniEntry>> ReadSection(const std::string& section) const;
 
     // Writes one key. Throws std::runtime_error when the file cannot be
     // written, or when it is there but cannot be read.

@@ -6,6 +6,7 @@
 #include "settings/MakerSite.h"
 #include "ui/LinkLabel.h"
 #include "ui/MessageBoxes.h"
+#include "ui/StatusLine.h"
 #include "ui/WindowChrome.h"
 
 #include <QCloseEvent>
@@ -82,7 +83,7 @@ void TFormMain::BuildControls() {
 
     BuildSkin(this);
 
-    Notifier = new QLabel(this);
+    Notifier = new StatusLine(this);
     Notifier->setObjectName("Notifier");
     Notifier->setGeometry(65, 4, 232, 20);
     Notifier->setAlignment(Qt::AlignCenter);
@@ -227,6 +228,10 @@ void TFormMain::ShowStatus(const std::string& text) {
 
 void TFormMain::SetButtonCaption(const std::string& caption) {
     ButtonCopy->setText(FromBytes(caption));
+}
+
+void TFormMain::ShowRunProgress(int handled, int total) {
+    Notifier->SetProgress(handled, total);
 }
 
 std::string TFormMain::CountryEntryText() const {

@@ -27,6 +27,7 @@ class QTimer;
 namespace lumbrant {
 
 class LinkLabel;
+class StatusLine;
 
 // What the window talks to outside itself. System() gives the real ones;
 // tests swap in their own.
@@ -51,6 +52,7 @@ public:
     // MainView
     void ShowStatus(const std::string& text) override;
     void SetButtonCaption(const std::string& caption) override;
+    void ShowRunProgress(int handled, int total) override;
     std::string CountryEntryText() const override;
     void ClearDeviceEntries() override;
     void AddDeviceEntry(const std::string& text) override;
@@ -89,7 +91,7 @@ private:
     std::unique_ptr<AppCore> core_;
     bool shown_ = false;
 
-    QLabel* Notifier = nullptr;
+    StatusLine* Notifier = nullptr;
     QPushButton* XP_ButtonSmall1 = nullptr;
     QPushButton* XP_ButtonSmall2 = nullptr;
     QPushButton* XP_ButtonSmall3 = nullptr;

@@ -59,7 +59,8 @@ protected:
     FakeJobs jobs;
     FakeTransfer transfer;
     StoryQueue queue{lists};
-    RunControl run{state, newsService, view, jobs, transfer, queue, log.Log};
+    std::string workDir = folder.Path().string();
+    RunControl run{state, workDir, newsService, view, jobs, transfer, queue, log.Log};
     std::vector<std::string> Handled;
 };
 

@@ -7,6 +7,7 @@
 
 #include <deque>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace lumbrant {
@@ -17,6 +18,7 @@ public:
     void SetButtonCaption(const std::string& caption) override {
         ButtonCaptions.push_back(caption);
     }
+    void ShowRunProgress(int handled, int total) override { Progress.emplace_back(handled, total); }
     std::string CountryEntryText() const override { return CountryText; }
     void ClearDeviceEntries() override {
         DeviceEntries.clear();
@@ -45,6 +47,7 @@ public:
 
     std::vector<std::string> StatusTexts;
     std::vector<std::string> ButtonCaptions;
+    std::vector<std::pair<int, int>> Progress; // handled, total
     std::string CountryText;
     std::vector<std::string> DeviceEntries;
     int SelectedDeviceEntry = -1; // 0-based; -1 when the selector is empty

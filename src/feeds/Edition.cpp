@@ -1,0 +1,75 @@
+#include "feeds/Edition.h"
+
+#include "core/Paths.h"
+#include "feeds/FeedParser.h"
+#include "frontpage/FrontPageParser.h"
+#include "frontpage/Sections.h"
+#include "text/ByteText.h"
+#include "text/FileIo.h"
+#include "text/IniFile.h"
+
+#include <charconv>
+#include <filesystem>
+#include <stdexcept>
+
+namespace lumbrant {
+
+namespace {
+
+// The first value of key in entries (letter case aside), or nothing.
+const std::string* ValueOf(const std::vector<text::IniEntry>& entries, std::string_view key) {
+    for (const text::IniEntry& entry : entries) {
+        if (text::EqualsIgnoreCase(entry.Key, key)) {
+            return &entry.Value;
+        }
+    }
+    return nullptr;
+}
+
+std::size_t ItemsOf(const std::string* value) {
+    std::size_t items = 0;
+    if (value == nullptr) {
+        return kDefaultFeedItems;
+    }
+    const char* last = value->data() + value->size();
+    const auto [end, error] = std::from_chars(value->data(), last, items);
+    if (value->empty() || error != std::errc() || end != last || items < 1 ||
+        items > kMaxStoriesPerSection) {
+        return kDefaultFeedItems;
+    }
+    return items;
+}
+
+void CheckSize(const std::string& path) {
+    std::error_code error;
+    const auto size = std::filesystem::file_size(path, error);
+    if (error || size > kMaxEditionFileBytes) {
+        throw std::runtime_error(path + " is not read: it is larger than " +
+                                 std::to_string(kMaxEditionFileBytes) + " bytes");
+    }
+}
+
+} // namespace
+
+std::optional<Edition> LoadEdition(const std::string& workDir, const std::string& countryEntry) {
+    const std::string path = JoinPath(workDir, "Editions.ini");
+    if (!text::FileExists(path)) {
+        return std::nullopt;
+    }
+    CheckSize(path);
+    const auto entries = text::IniFile(path).ReadSection(countryEntry);
+    if (!entries) {
+        return std::nullopt;
+    }
+    Edition edition;
+    edition.Items = ItemsOf(ValueOf(*entries, "Items"));
+    for (const SectionInfo& section : kSections) {
+        const std::string* address = ValueOf(*entries, section.Code);
+        if (address != nullptr && IsWebAddress(*address)) {
+            edition.Feeds.push_back({std::string(section.Code), *address});
+        }
+    }
+    return edition;
+}
+
+} // namespace lumbrant

@@ -1,0 +1,210 @@
+#include "feeds/FeedText.h"
+
+#include "text/ByteText.h"
+
+#include <array>
+#include <charconv>
+#include <cstdint>
+#include <optional>
+
+namespace lumbrant {
+
+namespace {
+
+struct NamedCharacter {
+    std::string_view Name;
+    std::string_view Text;
+};
+
+// The names that news summaries use; others stay as they are.
+constexpr std::array<NamedCharacter, 32> kNamedCharacters{{
+    {"amp", "&"},         {"lt", "<"},          {"gt", ">"},          {"quot", "\""},
+    {"apos", "'"},        {"nbsp", " "},        {"ndash", "\u2013"},  {"mdash", "\u2014"},
+    {"lsquo", "\u2018"},  {"rsquo", "\u2019"},  {"sbquo", "\u201A"},  {"ldquo", "\u201C"},
+    {"rdquo", "\u201D"},  {"bdquo", "\u201E"},  {"hellip", "\u2026"}, {"bull", "\u2022"},
+    {"middot", "\u00B7"}, {"laquo", "\u00AB"},  {"raquo", "\u00BB"},  {"copy", "\u00A9"},
+    {"reg", "\u00AE"},    {"trade", "\u2122"},  {"deg", "\u00B0"},    {"euro", "\u20AC"},
+    {"pound", "\u00A3"},  {"cent", "\u00A2"},   {"yen", "\u00A5"},    {"sect", "\u00A7"},
+    {"times", "\u00D7"},  {"eacute", "\u00E9"}, {"egrave", "\u00E8"}, {"uuml", "\u00FC"},
+}};
+
+// A reference is at most this long from its "&" to its ";".
+constexpr std::size_t kMaxReference = 12;
+constexpr char32_t kNoBreakSpace = 0xA0;
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+bool IsAsciiLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+std::string Utf8(char32_t code) {
+    std::string out;
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else if (code < 0x800) {
+        out += static_cast<char>(0xC0 | (code >> 6));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        out += static_cast<char>(0xE0 | (code >> 12));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (code >> 18));
+        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+    return out;
+}
+
+// The character of a numeric reference's digits ("#39", "#x2019"), or 0 for
+// none: NUL, surrogates and numbers past Unicode name no character.
+char32_t NumericCharacter(std::string_view digits) {
+    const bool hex = digits.size() > 1 && (digits[1] == 'x' || digits[1] == 'X');
+    digits.remove_prefix(hex ? 2 : 1);
+    std::uint32_t code = 0;
+    const auto [end, error] =
+        std::from_chars(digits.data(), digits.data() + digits.size(), code, hex ? 16 : 10);
+    if (digits.empty() || error != std::errc() || end != digits.data() + digits.size() ||
+        code == 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+        return 0;
+    }
+    return code;
+}
+
+// The text a reference body (between "&" and ";") stands for, or nothing.
+std::optional<std::string> ReferenceText(std::string_view body) {
+    if (!body.empty() && body.front() == '#') {
+        const char32_t code = NumericCharacter(body);
+        if (code == 0) {
+            return std::nullopt;
+        }
+        return code == kNoBreakSpace ? std::string(" ") : Utf8(code);
+    }
+    for (const NamedCharacter& named : kNamedCharacters) {
+        if (named.Name == body) {
+            return std::string(named.Text);
+        }
+    }
+    return std::nullopt;
+}
+
+// The end (one past the last character) of the tag or comment that starts at
+// open, or npos when the "<" there opens none.
+std::size_t TagEnd(std::string_view html, std::size_t open) {
+    if (html.compare(open, 4, "<!--") == 0) {
+        const std::size_t close = html.find("-->", open + 4);
+        return close == std::string_view::npos ? html.size() : close + 3;
+    }
+    const char next = open + 1 < html.size() ? html[open + 1] : '\0';
+    if (!IsAsciiLetter(next) && next != '/' && next != '!' && next != '?') {
+        return std::string_view::npos;
+    }
+    const std::size_t close = html.find('>', open + 1);
+    return close == std::string_view::npos ? std::string_view::npos : close + 1;
+}
+
+// The start of the first "</name" at or after from, letter case aside, or npos.
+std::size_t FindEndTag(std::string_view html, std::string_view name, std::size_t from) {
+    for (std::size_t at = html.find("</", from); at != std::string_view::npos;
+         at = html.find("</", at + 2)) {
+        if (text::EqualsIgnoreCase(html.substr(at + 2, name.size()), name)) {
+            return at;
+        }
+    }
+    return std::string_view::npos;
+}
+
+// For a script or style start tag, the end of its element; otherwise tagEnd.
+std::size_t ElementEnd(std::string_view html, std::size_t open, std::size_t tagEnd) {
+    for (const std::string_view name : {"script", "style"}) {
+        const std::size_t after = open + 1 + name.size();
+        if (!text::EqualsIgnoreCase(html.substr(open + 1, name.size()), name) ||
+            (after < html.size() && IsAsciiLetter(html[after]))) {
+            continue;
+        }
+        const std::size_t close = FindEndTag(html, name, tagEnd);
+        const std::size_t closeEnd =
+            close == std::string_view::npos ? close : html.find('>', close);
+        return closeEnd == std::string_view::npos ? html.size() : closeEnd + 1;
+    }
+    return tagEnd;
+}
+
+} // namespace
+
+std::string HtmlToPlainText(std::string_view html) {
+    std::string out;
+    out.reserve(html.size());
+    std::size_t at = 0;
+    while (at < html.size()) {
+        const char c = html[at];
+        if (c == '<') {
+            const std::size_t end = TagEnd(html, at);
+            if (end != std::string_view::npos) {
+                out += ' ';
+                at = ElementEnd(html, at, end);
+                continue;
+            }
+        } else if (c == '&') {
+            const std::size_t semicolon = html.substr(at, kMaxReference).find(';');
+            if (semicolon != std::string_view::npos) {
+                if (const auto decoded = ReferenceText(html.substr(at + 1, semicolon - 1))) {
+                    out += *decoded;
+                    at += semicolon + 1;
+                    continue;
+                }
+            }
+        }
+        out += c;
+        ++at;
+    }
+    return out;
+}
+
+std::string FoldBlanks(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    bool pendingBlank = false;
+    for (const char c : text) {
+        if (IsBlank(c)) {
+            pendingBlank = !out.empty();
+            continue;
+        }
+        if (pendingBlank) {
+            out += ' ';
+            pendingBlank = false;
+        }
+        out += c;
+    }
+    return out;
+}
+
+std::string AsPageText(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        switch (c) {
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+} // namespace lumbrant
