@@ -15,22 +15,25 @@ ThreadJobStarter::ThreadJobStarter(const std::string& workDir, std::shared_ptr<M
     }
 }
 
-std::shared_ptr<JobHandle> ThreadJobStarter::StartFrontPageJob(const std::string& url) {
+std::shared_ptr<TNewsThread> ThreadJobStarter::NewJob(unsigned char mode,
+                                                      std::shared_ptr<HttpClient> http) const {
     auto job = std::make_shared<TNewsThread>(port_, limits_);
-    job->JobMode = 0;
-    job->JobUrl = url;
-    job->JobHttp = IdHTTP;
+    job->JobMode = mode;
+    job->JobHttp = std::move(http);
     job->JobWorkDir = workDir_;
+    return job;
+}
+
+std::shared_ptr<JobHandle> ThreadJobStarter::StartFrontPageJob(const std::string& url) {
+    auto job = NewJob(0, IdHTTP);
+    job->JobUrl = url;
     job->Start();
     return job;
 }
 
 std::shared_ptr<JobHandle> ThreadJobStarter::StartFeedJob(const std::vector<FeedSource>& feeds) {
-    auto job = std::make_shared<TNewsThread>(port_, limits_);
-    job->JobMode = 2;
+    auto job = NewJob(2, IdHTTP);
     job->JobFeeds = feeds;
-    job->JobHttp = IdHTTP;
-    job->JobWorkDir = workDir_;
     job->Start();
     return job;
 }
@@ -41,14 +44,11 @@ void ThreadJobStarter::StartArticleJob(int slot, const std::string& url,
     if (slot < 1 || slot > kSlotCount) {
         throw std::out_of_range("article slot " + std::to_string(slot));
     }
-    auto job = std::make_shared<TNewsThread>(port_, limits_);
+    auto job = NewJob(1, IdHTTPn[static_cast<std::size_t>(slot - 1)]);
     job->JobSlot = slot;
     job->JobUrl = url;
     job->JobCategoryCode = categoryCode;
     job->JobStoryId = storyId;
-    job->JobMode = 1;
-    job->JobHttp = IdHTTPn[static_cast<std::size_t>(slot - 1)];
-    job->JobWorkDir = workDir_;
     job->Start();
 }
 

@@ -7,6 +7,7 @@
 #include "core/JobPorts.h"
 #include "net/FetchLimits.h"
 #include "net/HttpClient.h"
+#include "retrieval/NewsThread.h"
 
 #include <array>
 #include <memory>
@@ -26,6 +27,8 @@ public:
                          const std::string& storyId) override;
 
 private:
+    std::shared_ptr<TNewsThread> NewJob(unsigned char mode, std::shared_ptr<HttpClient> http) const;
+
     const std::string& workDir_;
     std::shared_ptr<MessagePort> port_;
     FetchLimits limits_;

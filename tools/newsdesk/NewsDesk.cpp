@@ -1,6 +1,7 @@
 #include "newsdesk/NewsDesk.h"
 
 #include "newsdesk/ArticlePage.h"
+#include "newsdesk/Feed.h"
 #include "newsdesk/FrontPage.h"
 #include "newsdesk/Loopback.h"
 
@@ -13,6 +14,9 @@ namespace newsdesk {
 namespace {
 
 constexpr const char* kHtml = "text/html; charset=ISO-8859-1";
+std::string FeedPath(const std::string& edition, const std::string& code) {
+    return "/feeds/" + edition + "/" + code + ".xml";
+}
 constexpr auto kStartWait = std::chrono::seconds(10);
 
 void Answer(httplib::Response& response, int status, const std::string& body) {
@@ -158,6 +162,24 @@ std::string NewsDesk::ArticlePage(const Story& story) const {
     return RenderArticlePage(story);
 }
 
+std::string NewsDesk::Feed(const std::string& edition, const std::string& code) const {
+    const bool known =
+        std::any_of(std::begin(kSectionNames), std::end(kSectionNames),
+                    [&](const SectionName& section) { return section.Code == code; });
+    if (!known || (edition != "tus" && edition != "tuk")) {
+        return {};
+    }
+    return RenderFeed(edition, code, catalog_.Stories(edition));
+}
+
+std::string NewsDesk::FeedUrl(const std::string& edition, const std::string& code) const {
+    return BaseUrl() + FeedPath(edition, code);
+}
+
+std::string NewsDesk::FeedArticlePage(const Story& story) const {
+    return ModernText(RenderArticlePage(story));
+}
+
 int NewsDesk::InFlight() const {
     return stats_.InFlight();
 }
@@ -193,6 +215,17 @@ void NewsDesk::Handle(const httplib::Request& request, httplib::Response& respon
         }
         return;
     }
+    for (const std::string edition : {"tus", "tuk"}) {
+        for (const SectionName& section : kSectionNames) {
+            const std::string code(section.Code);
+            if (request.path == FeedPath(edition, code)) {
+                response.set_content(Feed(edition, code), edition == "tus"
+                                                              ? "application/rss+xml"
+                                                              : "application/atom+xml");
+                return;
+            }
+        }
+    }
     const Story* story = catalog_.FindByPath(request.path);
     if (story == nullptr) {
         AnswerNotFound(response);
@@ -203,6 +236,10 @@ void NewsDesk::Handle(const httplib::Request& request, httplib::Response& respon
 
 void NewsDesk::ServeArticle(const Story& story, const std::string& path,
                             httplib::Response& response) {
+    if (path == story.FeedPath) {
+        response.set_content(FeedArticlePage(story), "text/html; charset=UTF-8");
+        return;
+    }
     if (path == story.ArticlePath) {
         if (options_.FailStories.contains(story.Number)) {
             AnswerNotFound(response);

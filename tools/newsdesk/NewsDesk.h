@@ -21,12 +21,16 @@ struct Response;
 namespace newsdesk {
 
 // The local news service: a real HTTP/1.1 server on a loopback port that
-// serves both editions' front pages and one article page per story.
+// serves both editions' front pages, each section's feed, and one article
+// page per story.
 //
 //   GET /news?ned=tus, /news?ned=tuk  the front page (any other query: 404)
 //   GET <Story::ArticlePath>          the story's article page, subject to the
 //                                     fail, redirect and stall options
 //   GET <Story::MovedPath>            the same page, always
+//   GET /feeds/<edition>/<code>.xml   a section's feed: RSS 2.0 for tus, Atom 1.0 for tuk
+//   GET <Story::FeedPath>             the page the feed links: the article page as a
+//                                     publisher writes it today (ModernText), always
 //   anything else                     404
 //
 // Every request waits Options::LatencyMs first. Pages are deterministic: the
@@ -56,6 +60,11 @@ public:
     const std::vector<Story>& Stories(const std::string& edition) const;
     std::string FrontPage(const std::string& edition) const; // empty for an unknown edition
     std::string ArticlePage(const Story& story) const;
+    // A section's feed (empty for an unknown edition or code), its address,
+    // and the page its items link.
+    std::string Feed(const std::string& edition, const std::string& code) const;
+    std::string FeedUrl(const std::string& edition, const std::string& code) const;
+    std::string FeedArticlePage(const Story& story) const;
 
     // Counters of the requests handled so far. A request is in flight from the
     // start of its handling to the end (latency and stall included); targets

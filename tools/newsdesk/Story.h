@@ -25,6 +25,8 @@ struct Story {
     std::string ArticlePath;  // "/article/tus/TO/1.html" (1-based item number)
     std::string MovedPath;    // "/moved/tus/TO/1.html": where a redirect leads
     std::string Url;          // absolute address on the front page; set by NewsDesk::Start
+    std::string FeedPath;     // "/story/tus/TO/1.html": the page its section's feed links
+    std::string FeedUrl;      // absolute address of FeedPath; set by NewsDesk::Start
     std::string BodyTag;      // "<body", "<BODY" or "<Body"; empty when the page has none
     SnippetOnPage Placement = SnippetOnPage::Verbatim;
     bool ShortText = false; // about 400 characters of text instead of 1500 to 6000

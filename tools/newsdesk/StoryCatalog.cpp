@@ -53,6 +53,7 @@ std::vector<Story> MakeEdition(const std::string& edition, int storiesPerSection
                 edition + "/" + story.CategoryCode + "/" + std::to_string(item + 1) + ".html";
             story.ArticlePath = "/article/" + where;
             story.MovedPath = "/moved/" + where;
+            story.FeedPath = "/story/" + where;
             story.BodyTag = BodyTagOf(number);
             story.Placement = PlacementOf(number);
             story.ShortText = number % 6 == 5;
@@ -70,6 +71,7 @@ StoryCatalog::StoryCatalog(int storiesPerSection)
         for (const Story& story : *edition) {
             byPath_[story.ArticlePath] = &story;
             byPath_[story.MovedPath] = &story;
+            byPath_[story.FeedPath] = &story;
         }
     }
 }
@@ -91,6 +93,7 @@ void StoryCatalog::SetBaseUrl(const std::string& baseUrl) {
     for (auto* edition : {&us_, &uk_}) {
         for (Story& story : *edition) {
             story.Url = baseUrl + story.ArticlePath;
+            story.FeedUrl = baseUrl + story.FeedPath;
         }
     }
 }

@@ -35,7 +35,7 @@ public:
     // The stories of an edition in page order; empty for an unknown edition.
     const std::vector<Story>& Stories(std::string_view edition) const;
 
-    // The story served at an article path or at its moved path, or null.
+    // The story served at an article path, its moved path or its feed's path, or null.
     const Story* FindByPath(const std::string& path) const;
 
     // Fills every story's Url from the service's base address ("http://host:port").
