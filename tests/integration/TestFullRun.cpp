@@ -1,6 +1,7 @@
 #include "support/EventPump.h"
 #include "support/ExpectedNotes.h"
 #include "support/FormSandbox.h"
+#include "support/IndexWalk.h"
 #include "ui/MessageBoxes.h"
 
 #include <QComboBox>
@@ -119,6 +120,58 @@ TEST_F(FullRunTest, FailingRedirectedAndStalledPagesDoNotHoldTheRunWithoutAPlaye
     EXPECT_EQ(written.StoryNotes.count(stories[2].Url), 0u)
         << "a stall fails both attempts in time";
     EXPECT_EQ(written.StoryNotes.count(stories[3].Url), 1u);
+}
+
+TEST_F(FullRunTest, AFeedEditionTakesItsStoriesFromItsFeedsAndChainsTheIndex) {
+    newsdesk::Options options;
+    options.StoriesPerSection = 14;
+    StartDesk(options);
+    const std::vector<std::string> served = {"TO", "LO", "BU", "SC", "EN"};
+    std::string edition = "[United States]\r\nItems=12\r\n";
+    for (const std::string& code : served) {
+        edition += code + "=" + desk->FeedUrl("tus", code) + "\r\n";
+    }
+    edition += "WO=" + desk->BaseUrl() +
+               "/feeds/tus/missing.xml\r\nSP=" + desk->FrontPageUrl("tus") +
+               "\r\nHE=ftp://127.0.0.1/HE.xml\r\n";
+    testing::WriteFile(sandbox.WorkDir() + "/Editions.ini", edition);
+    const std::string player = sandbox.AddPlayer("player");
+    TFormMain form(sandbox.Dependencies());
+    form.show();
+    RunToTheEnd(form);
+
+    for (const std::string& code : served) {
+        EXPECT_EQ(desk->RequestCount("/feeds/tus/" + code + ".xml"), 1) << code;
+    }
+    for (const auto& story : desk->Stories("tus")) {
+        const bool taken = story.IndexInSection < 12 &&
+                           std::count(served.begin(), served.end(), story.CategoryCode) == 1;
+        EXPECT_EQ(desk->RequestCount(story.FeedPath), taken ? 1 : 0) << story.FeedPath;
+        EXPECT_EQ(desk->RequestCount(story.ArticlePath), 0) << story.ArticlePath;
+    }
+    const auto log = testing::ReadLogValues(sandbox.WorkDir() + "/Rovad.txt");
+    EXPECT_EQ(std::count(log.begin(), log.end(), "FrontPage:WO: HTTP/1.1 404"), 1);
+    EXPECT_EQ(
+        std::count(log.begin(), log.end(), "FrontPage:SP: neither an RSS 2.0 nor an Atom 1.0 feed"),
+        1);
+    EXPECT_FALSE(std::filesystem::exists(sandbox.WorkDir() + "/google.html"));
+    EXPECT_EQ(form.findChild<QLabel*>("Notifier")->text(), "Get News Stoped");
+
+    const auto expected = testing::ExpectedFeedRun(*desk, "tus", served, 12, scratch.Path());
+    const auto written = ReadNewsFolder(sandbox.NewsFolder());
+    EXPECT_EQ(written.StoryNotes, expected.Notes.StoryNotes);
+    EXPECT_EQ(written.IndexLines, expected.Notes.IndexLines);
+    EXPECT_GT(written.StoryNotes.size(), 50u);
+    const testing::IndexWalk walk = testing::WalkIndex(sandbox.NewsFolder());
+    EXPECT_GE(walk.Pages.size(), 2u);
+    for (const std::string& page : walk.Pages) {
+        EXPECT_LE(page.size(), 4000u);
+    }
+    EXPECT_EQ(walk.Stories.size(), written.StoryNotes.size());
+    for (const std::string& target : walk.Stories) {
+        EXPECT_TRUE(std::filesystem::exists(sandbox.NewsFolder() + target)) << target;
+    }
+    EXPECT_EQ(ReadNewsFolder(player + "/Notes/news").FileCount, written.FileCount);
 }
 
 } // namespace

@@ -1,44 +1,16 @@
 #include "notes/NoteIndex.h"
+#include "support/IndexWalk.h"
 #include "support/TempFolder.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <regex>
 
 namespace lumbrant {
 namespace {
 
 namespace fs = std::filesystem;
-
-// The index as the player's reader walks it: from "index" along the
-// "Continue..." links, every page's content and every story link on the way.
-struct Walk {
-    std::vector<std::string> Pages;
-    std::vector<std::string> Stories;
-};
-
-Walk WalkIndex(const fs::path& folder) {
-    static const std::regex link("<a href=\"([^\"]*)\">(.*)</a>\r");
-    Walk walk;
-    std::string next = "index";
-    while (!next.empty()) {
-        walk.Pages.push_back(testing::FileContent(folder / next));
-        next.clear();
-        std::istringstream lines(walk.Pages.back());
-        for (std::string line; std::getline(lines, line);) {
-            std::smatch match;
-            if (!std::regex_match(line, match, link)) {
-                continue;
-            }
-            if (match[2] == "Continue...") {
-                next = match[1];
-            } else {
-                walk.Stories.push_back(match[1]);
-            }
-        }
-    }
-    return walk;
-}
+using testing::IndexWalk;
+using testing::WalkIndex;
 
 class NoteIndexTest : public ::testing::Test {
 protected:
@@ -65,7 +37,7 @@ TEST_F(NoteIndexTest, AnIndexOfExactly4000BytesStaysOnePage) {
     for (int i = 0; i < 4; ++i) {
         Add(993);
     }
-    const Walk walk = WalkIndex(folder_.Path());
+    const IndexWalk walk = WalkIndex(folder_.Path());
     ASSERT_EQ(walk.Pages.size(), 1u);
     EXPECT_EQ(walk.Pages[0].size(), kMaxIndexPage);
     EXPECT_TRUE(
@@ -79,7 +51,7 @@ TEST_F(NoteIndexTest, OneByteMoreMovesTheLastLineToTheNextPage) {
         Add(993);
     }
     const std::string last = Add(994);
-    const Walk walk = WalkIndex(folder_.Path());
+    const IndexWalk walk = WalkIndex(folder_.Path());
     ASSERT_EQ(walk.Pages.size(), 2u);
     EXPECT_TRUE(walk.Pages[0].ends_with("</a>\r\n<a href=\"index-1\">Continue...</a>\r\n"));
     EXPECT_EQ(walk.Pages[0].size(), 28 + 3 * 993 + 35u);
@@ -92,7 +64,7 @@ TEST_F(NoteIndexTest, ManyStoriesFillPagesOfAtMost4000BytesAllReachableInOrder) 
     for (int i = 0; i < 200; ++i) {
         Add(sizes[static_cast<std::size_t>(i) % sizes.size()] + static_cast<std::size_t>(i % 7));
     }
-    const Walk walk = WalkIndex(folder_.Path());
+    const IndexWalk walk = WalkIndex(folder_.Path());
     EXPECT_GT(walk.Pages.size(), 30u);
     EXPECT_EQ(FileCount(), walk.Pages.size()) << "no page the walk does not reach";
     for (const std::string& page : walk.Pages) {

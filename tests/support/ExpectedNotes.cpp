@@ -3,12 +3,14 @@
 #include "article/ArticleHandler.h"
 #include "core/LogClass.h"
 #include "core/Paths.h"
+#include "feeds/FeedStories.h"
 #include "frontpage/FrontPageParser.h"
 #include "frontpage/StoryQueue.h"
 #include "notes/NoteWriter.h"
 #include "support/TempFolder.h"
 
 #include <algorithm>
+#include <functional>
 #include <regex>
 
 namespace lumbrant::testing {
@@ -38,14 +40,18 @@ NewsFolder ReadNewsFolder(const std::filesystem::path& folder) {
         ++result.FileCount;
         const std::string name = entry.path().filename().string();
         const std::string content = ReadFile(entry.path());
-        if (name == "index") {
-            const auto firstBreak = content.find("\r\n");
-            result.IndexTitle = content.substr(0, firstBreak);
-            std::size_t at = firstBreak + 2;
-            while (at < content.size()) {
-                const auto end = content.find("\r\n", at);
-                result.IndexLines.push_back(HideNumbers(content.substr(at, end - at)));
-                at = end + 2;
+        if (name == "index" || name.starts_with("index-")) {
+            std::size_t at = 0;
+            if (name == "index") {
+                at = content.find("\r\n");
+                result.IndexTitle = content.substr(0, at);
+                at += 2;
+            }
+            for (; at < content.size(); at = content.find("\r\n", at) + 2) {
+                const std::string line = content.substr(at, content.find("\r\n", at) - at);
+                if (!line.ends_with(">Continue...</a>")) {
+                    result.IndexLines.push_back(HideNumbers(line));
+                }
             }
             continue;
         }
@@ -81,21 +87,20 @@ std::vector<std::string> ReadLogValues(const std::filesystem::path& log) {
     return values;
 }
 
-Expectation ExpectedRun(const newsdesk::NewsDesk& desk, const std::string& edition,
-                        const std::filesystem::path& scratch) {
+namespace {
+
+// Handles every story of the lists in queue order, each with the page that
+// pageOf gives for its link, in the work folder scratch.
+Expectation HandleInQueueOrder(SectionStoryLists lists,
+                               const std::function<std::string(const std::string&)>& pageOf,
+                               const std::filesystem::path& scratch) {
     std::filesystem::create_directories(scratch);
     const std::string workDir = scratch.string();
     int noteCounter = 0;
     int logCounter = 0;
     const ErrorLog log(workDir, logCounter);
-    SectionStoryLists lists;
-    ParseFrontPageSections(desk.FrontPage(edition), lists);
     StoryQueue queue(lists);
     NoteWriter writer(workDir, noteCounter);
-    std::map<std::string, const newsdesk::Story*> storiesByUrl;
-    for (const auto& story : desk.Stories(edition)) {
-        storiesByUrl[story.Url] = &story;
-    }
     for (;;) {
         std::string url, code, id;
         queue.TakeNextStory(url, code, id);
@@ -103,8 +108,8 @@ Expectation ExpectedRun(const newsdesk::NewsDesk& desk, const std::string& editi
             break;
         }
         const StoryRecord story = queue.LookUpStory(code, id);
-        const ArticleOutcome outcome = HandleArticlePage(desk.ArticlePage(*storiesByUrl.at(url)),
-                                                         story, SiteList::Load(workDir));
+        const ArticleOutcome outcome =
+            HandleArticlePage(pageOf(url), story, SiteList::Load(workDir));
         log.Write(outcome.LogEntry);
         if (outcome.NoteText) {
             writer.WriteNewsNote(*outcome.NoteText, story.StoryTitle, story.ArticleUrl);
@@ -112,6 +117,42 @@ Expectation ExpectedRun(const newsdesk::NewsDesk& desk, const std::string& editi
     }
     return {ReadNewsFolder(LocalNewsFolder(workDir)),
             ReadLogValues(std::filesystem::path(workDir) / "Rovad.txt")};
+}
+
+} // namespace
+
+Expectation ExpectedRun(const newsdesk::NewsDesk& desk, const std::string& edition,
+                        const std::filesystem::path& scratch) {
+    SectionStoryLists lists;
+    ParseFrontPageSections(desk.FrontPage(edition), lists);
+    std::map<std::string, const newsdesk::Story*> storiesByUrl;
+    for (const auto& story : desk.Stories(edition)) {
+        storiesByUrl[story.Url] = &story;
+    }
+    return HandleInQueueOrder(
+        lists, [&](const std::string& url) { return desk.ArticlePage(*storiesByUrl.at(url)); },
+        scratch);
+}
+
+Expectation ExpectedFeedRun(const newsdesk::NewsDesk& desk, const std::string& edition,
+                            const std::vector<std::string>& codes, std::size_t mostItems,
+                            const std::filesystem::path& scratch) {
+    std::vector<FeedPage> feeds;
+    for (const std::string& code : codes) {
+        feeds.push_back({code, false, desk.Feed(edition, code), ""});
+    }
+    SectionStoryLists lists;
+    // Every feed given parses, so nothing is logged.
+    const std::string workDir = scratch.string();
+    int logCounter = 0;
+    AddFeedStories(feeds, mostItems, lists, ErrorLog(workDir, logCounter));
+    std::map<std::string, const newsdesk::Story*> storiesByUrl;
+    for (const auto& story : desk.Stories(edition)) {
+        storiesByUrl[story.FeedUrl] = &story;
+    }
+    return HandleInQueueOrder(
+        lists, [&](const std::string& url) { return desk.FeedArticlePage(*storiesByUrl.at(url)); },
+        scratch);
 }
 
 } // namespace lumbrant::testing

@@ -15,7 +15,8 @@ namespace lumbrant::testing {
 
 // A news folder read back: every story's note files, keyed by the story's
 // link, with the note numbers written as "#" so that arrival order does not
-// matter; and the index's link lines, numbers likewise hidden.
+// matter; and the story link lines of every index page, numbers likewise
+// hidden.
 struct NewsFolder {
     std::map<std::string, std::vector<std::string>> StoryNotes;
     std::string IndexTitle;
@@ -36,5 +37,10 @@ struct Expectation {
 };
 Expectation ExpectedRun(const newsdesk::NewsDesk& desk, const std::string& edition,
                         const std::filesystem::path& scratch);
+
+// The same for a feed edition whose feeds are those of codes, mostItems a feed.
+Expectation ExpectedFeedRun(const newsdesk::NewsDesk& desk, const std::string& edition,
+                            const std::vector<std::string>& codes, std::size_t mostItems,
+                            const std::filesystem::path& scratch);
 
 } // namespace lumbrant::testing
