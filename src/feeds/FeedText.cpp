@@ -93,14 +93,16 @@ std::optional<std::string> ReferenceText(std::string_view body) {
 }
 
 // The end (one past the last character) of the tag or comment that starts at
-// open, or npos when the "<" there opens none.
-std::size_t TagEnd(std::string_view html, std::size_t open) {
+// open, or npos when the "<" there opens none. lastClose is the position of
+// the text's last ">", so that a "<" after it costs no search.
+std::size_t TagEnd(std::string_view html, std::size_t open, std::size_t lastClose) {
     if (html.compare(open, 4, "<!--") == 0) {
         const std::size_t close = html.find("-->", open + 4);
         return close == std::string_view::npos ? html.size() : close + 3;
     }
     const char next = open + 1 < html.size() ? html[open + 1] : '\0';
-    if (!IsAsciiLetter(next) && next != '/' && next != '!' && next != '?') {
+    if ((!IsAsciiLetter(next) && next != '/' && next != '!' && next != '?') ||
+        lastClose == std::string_view::npos || lastClose < open) {
         return std::string_view::npos;
     }
     const std::size_t close = html.find('>', open + 1);
@@ -139,11 +141,12 @@ std::size_t ElementEnd(std::string_view html, std::size_t open, std::size_t tagE
 std::string HtmlToPlainText(std::string_view html) {
     std::string out;
     out.reserve(html.size());
+    const std::size_t lastClose = html.rfind('>');
     std::size_t at = 0;
     while (at < html.size()) {
         const char c = html[at];
         if (c == '<') {
-            const std::size_t end = TagEnd(html, at);
+            const std::size_t end = TagEnd(html, at, lastClose);
             if (end != std::string_view::npos) {
                 out += ' ';
                 at = ElementEnd(html, at, end);

@@ -41,7 +41,7 @@ protected:
         const ArticleJob job = jobs.InFlight.front();
         jobs.InFlight.pop_front();
         Handled.push_back(job.Url);
-        run.StartArticleSlot(job.Slot);
+        run.ArticleHandled(job.Slot);
     }
 
     void DrainArticles() {
@@ -76,6 +76,38 @@ TEST_F(RunControlTest, AStartFetchesTheChosenEditionAndEmptiesTheLocalFolder) {
     EXPECT_EQ(run.EditionAddress("United States"), "http://127.0.0.1:8123/news?ned=tus");
     newsService.clear();
     EXPECT_EQ(run.EditionAddress("United States"), "http://news.google.com/news?ned=tus");
+}
+
+TEST_F(RunControlTest, AnEntryWithAFeedEditionFetchesItsFeedsInsteadOfTheFrontPage) {
+    testing::WriteFile(folder / "Editions.ini", "[United Kingdom]\r\nItems=3\r\n"
+                                                "WO=http://feeds.example/world\r\n"
+                                                "TO=https://feeds.example/top\r\n");
+    view.CountryText = "United Kingdom";
+    run.ButtonCopyClick();
+    ASSERT_EQ(jobs.FeedJobs.size(), 1u);
+    ASSERT_EQ(jobs.FeedJobs[0].size(), 2u);
+    EXPECT_EQ(jobs.FeedJobs[0][0].SectionCode + " " + jobs.FeedJobs[0][0].Url,
+              "TO https://feeds.example/top");
+    EXPECT_EQ(jobs.FeedJobs[0][1].SectionCode + " " + jobs.FeedJobs[0][1].Url,
+              "WO http://feeds.example/world");
+    EXPECT_EQ(state.FeedItems, 3u);
+    EXPECT_TRUE(jobs.FrontPageUrls.empty());
+    EXPECT_EQ(transfer.Calls, std::vector<std::string>{"delete local"});
+
+    FrontPageArrives(0);
+    view.CountryText = "United States";
+    run.ButtonCopyClick();
+    EXPECT_EQ(jobs.FrontPageUrls, std::vector<std::string>{"http://news.google.com/news?ned=tus"})
+        << "an entry without a section of its own runs on the classic front page";
+    EXPECT_EQ(jobs.FeedJobs.size(), 1u);
+}
+
+TEST_F(RunControlTest, TheProgressCountsTheRunsStoriesHandledAndIsClearedAtItsEnd) {
+    run.ButtonCopyClick();
+    FrontPageArrives(5);
+    DrainArticles();
+    EXPECT_EQ(view.Progress, (std::vector<std::pair<int, int>>{
+                                 {0, 5}, {1, 5}, {2, 5}, {3, 5}, {4, 5}, {5, 5}, {0, 0}}));
 }
 
 TEST_F(RunControlTest, AFrontPageWithoutStoriesEndsTheRunAtOnce) {

@@ -42,6 +42,11 @@ struct FakeJobs : JobStarter {
         FrontPage = std::make_shared<FakeJob>();
         return FrontPage;
     }
+    std::shared_ptr<JobHandle> StartFeedJob(const std::vector<FeedSource>& feeds) override {
+        FeedJobs.push_back(feeds);
+        FrontPage = std::make_shared<FakeJob>();
+        return FrontPage;
+    }
     void StartArticleJob(int slot, const std::string& url, const std::string& code,
                          const std::string& id) override {
         if (FailingSlots.contains(slot)) {
@@ -53,6 +58,7 @@ struct FakeJobs : JobStarter {
     bool FailFrontPage = false;
     std::set<int> FailingSlots;
     std::vector<std::string> FrontPageUrls;
+    std::vector<std::vector<FeedSource>> FeedJobs;
     std::shared_ptr<FakeJob> FrontPage;
     std::deque<ArticleJob> InFlight;
     std::size_t MaxInFlight = 0;

@@ -4,6 +4,7 @@
 #include "support/Polling.h"
 #include "support/PrivateMounts.h"
 #include "ui/MessageBoxes.h"
+#include "ui/StatusLine.h"
 #include "ui/WindowChrome.h"
 
 #include <QApplication>
@@ -308,6 +309,51 @@ TEST_F(FormMainTest, StopRightAfterTheFrontPageArrivedStopsTheRun) {
     EXPECT_TRUE(form.State().StopRequested);
     EXPECT_EQ(form.findChild<QLabel*>("Notifier")->text().toStdString(),
               "Stoping Getting now, Please Wait...");
+}
+
+// How many pixels of the status line's bottom row have the bar's fill and
+// track colours, and where the fill ends.
+struct BarReading {
+    int Fill = 0;
+    int Track = 0;
+};
+
+BarReading ReadBar(QWidget* notifier) {
+    const QImage image = notifier->grab().toImage();
+    BarReading reading;
+    for (int x = 0; x < image.width(); ++x) {
+        const QColor colour = image.pixelColor(x, image.height() - 1);
+        reading.Fill += colour == StatusLine::kBarFill ? 1 : 0;
+        reading.Track += colour == StatusLine::kBarTrack ? 1 : 0;
+    }
+    return reading;
+}
+
+TEST_F(FormMainTest, TheStatusLineDrawsTheRunsProgressAlongItsBottomOnlyWhileARunGoes) {
+    sandbox.UseNewsService("http://127.0.0.1:1");
+    TFormMain form(sandbox.Dependencies());
+    form.show();
+    auto* notifier = form.findChild<QLabel*>("Notifier");
+    const int width = notifier->width();
+    EXPECT_EQ(ReadBar(notifier).Fill + ReadBar(notifier).Track, 0) << "no run, no bar";
+
+    form.ButtonCopyClick();
+    std::vector<std::string> stories;
+    for (int i = 0; i < 4; ++i) {
+        stories.push_back(testing::Item("http://127.0.0.1:1/" + std::to_string(i), "H", "S"));
+    }
+    // The real jobs wait in their hand-overs until the event loop runs.
+    form.Core().Deliver({kFrontPageSlot, false, testing::Page({stories}), "", "", {}});
+    EXPECT_EQ(ReadBar(notifier).Track, width) << "none of four handled";
+    const QString status = notifier->text();
+    form.Core().Deliver({1, true, "", "", "", {}});
+    const BarReading quarter = ReadBar(notifier);
+    EXPECT_EQ(quarter.Fill, width / 4);
+    EXPECT_EQ(quarter.Track, width - width / 4);
+    EXPECT_EQ(notifier->text(), status) << "the bar changes no text";
+
+    ASSERT_TRUE(PumpUntil([&] { return !form.State().Running; }));
+    EXPECT_EQ(ReadBar(notifier).Fill + ReadBar(notifier).Track, 0) << "the run's end clears it";
 }
 
 // Waits in the modal's own event loop until the modal shows, then dismisses it.
