@@ -1,3 +1,4 @@
+#include "newsdesk/NewsDesk.h"
 #include "support/EventPump.h"
 #include "support/FormSandbox.h"
 #include "support/FrontPageBuilder.h"
@@ -330,28 +331,28 @@ BarReading ReadBar(QWidget* notifier) {
 }
 
 TEST_F(FormMainTest, TheStatusLineDrawsTheRunsProgressAlongItsBottomOnlyWhileARunGoes) {
-    sandbox.UseNewsService("http://127.0.0.1:1");
+    newsdesk::Options options;
+    options.StoriesPerSection = 1;
+    // The slots' first four stories arrive; their next four are held until the service stops.
+    options.StallStories = {5, 6, 7, 8};
+    newsdesk::NewsDesk desk(options);
+    ASSERT_TRUE(desk.Start());
+    sandbox.UseNewsService(desk.BaseUrl());
     TFormMain form(sandbox.Dependencies());
     form.show();
     auto* notifier = form.findChild<QLabel*>("Notifier");
     const int width = notifier->width();
+    const QString status = notifier->text();
     EXPECT_EQ(ReadBar(notifier).Fill + ReadBar(notifier).Track, 0) << "no run, no bar";
 
     form.ButtonCopyClick();
-    std::vector<std::string> stories;
-    for (int i = 0; i < 4; ++i) {
-        stories.push_back(testing::Item("http://127.0.0.1:1/" + std::to_string(i), "H", "S"));
-    }
-    // The real jobs wait in their hand-overs until the event loop runs.
-    form.Core().Deliver({kFrontPageSlot, false, testing::Page({stories}), "", "", {}});
-    EXPECT_EQ(ReadBar(notifier).Track, width) << "none of four handled";
-    const QString status = notifier->text();
-    form.Core().Deliver({1, true, "", "", "", {}});
-    const BarReading quarter = ReadBar(notifier);
-    EXPECT_EQ(quarter.Fill, width / 4);
-    EXPECT_EQ(quarter.Track, width - width / 4);
+    ASSERT_TRUE(PumpUntil([&] { return form.State().StoriesHandled == 4; }));
+    const BarReading half = ReadBar(notifier);
+    EXPECT_EQ(half.Fill, width / 2) << "four of eight stories handled";
+    EXPECT_EQ(half.Track, width - width / 2);
     EXPECT_EQ(notifier->text(), status) << "the bar changes no text";
 
+    desk.Stop();
     ASSERT_TRUE(PumpUntil([&] { return !form.State().Running; }));
     EXPECT_EQ(ReadBar(notifier).Fill + ReadBar(notifier).Track, 0) << "the run's end clears it";
 }
