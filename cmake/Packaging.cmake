@@ -4,12 +4,16 @@
 #   <prefix>/bin/lumbrant                               its launcher
 #   <prefix>/share/applications/lumbrant.desktop        the menu entry
 #   <prefix>/share/icons/hicolor/256x256/apps/lumbrant.png
-#   <prefix>/share/doc/lumbrant/install.md
+#   <prefix>/share/doc/lumbrant/install.md, feeds.md
+#   <prefix>/share/lumbrant/Editions.ini                 the feed editions of real publishers
 #
 # The program writes its log, page copy and notes beside its executable, so
 # it is installed into a folder of its own and started through the launcher,
 # which runs it in place when the user owns that folder and from a private
-# copy under ~/.local/share/lumbrant otherwise (docs/install.md).
+# copy under ~/.local/share/lumbrant otherwise (docs/install.md). The launcher
+# also puts the shipped Editions.ini beside the program it starts when there
+# is none, so that an installed program fetches today's news from feeds
+# (docs/feeds.md); a build tree has no edition file and runs the classic way.
 
 set(LUMBRANT_PROGRAM_DIR lib/lumbrant)
 
@@ -17,7 +21,9 @@ install(TARGETS Lumbrant RUNTIME DESTINATION ${LUMBRANT_PROGRAM_DIR})
 install(PROGRAMS ${PROJECT_SOURCE_DIR}/packaging/lumbrant-launcher DESTINATION bin RENAME lumbrant)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/lumbrant.png
         DESTINATION share/icons/hicolor/256x256/apps)
-install(FILES ${PROJECT_SOURCE_DIR}/docs/install.md DESTINATION share/doc/lumbrant)
+install(FILES ${PROJECT_SOURCE_DIR}/docs/install.md ${PROJECT_SOURCE_DIR}/docs/feeds.md
+        DESTINATION share/doc/lumbrant)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/Editions.ini DESTINATION share/lumbrant)
 
 # The menu entry names the launcher by its full path, which is known only
 # when installing (cmake --install --prefix, or /usr inside the package).
