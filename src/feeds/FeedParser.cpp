@@ -14,8 +14,8 @@ constexpr std::string_view kAtomNamespace = "http://www.w3.org/2005/Atom";
 
 enum class FeedKind { Unknown, Rss, Atom };
 
-// How an item's field carries its text: plain text, escaped HTML, or XHTML
-// elements (whose text arrives without its tags).
+// How an item's field carries its text: as it stands (plain text, or XHTML
+// whose tags arrive as elements of their own), or as escaped HTML.
 enum class Markup { Text, Html };
 
 struct Field {
