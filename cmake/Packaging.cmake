@@ -61,7 +61,7 @@ if(LUMBRANT_DPKG_SHLIBDEPS)
   set(CPACK_DEBIAN_PACKAGE_DEPENDS "${lumbrant_runtime_packages}")
 else()
   set(CPACK_DEBIAN_PACKAGE_DEPENDS
-      "libqt6widgets6 (>= 6.2), libqt6gui6 (>= 6.2), libqt6core6 (>= 6.2), ${lumbrant_runtime_packages}")
+      "libqt6widgets6 (>= 6.2), libqt6gui6 (>= 6.2), libqt6core6 (>= 6.2), libexpat1, ${lumbrant_runtime_packages}")
 endif()
 # The program sets libcurl's protocol lists, which came with 7.85; an older
 # libcurl cannot make its HTTP clients. Its library symbols do not tell.
