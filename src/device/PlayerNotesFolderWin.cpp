@@ -68,9 +68,13 @@ public:
     std::string PutFile(const std::string& name, const std::string& sourcePath) override {
         const std::string target = JoinPath(folder_, name);
         const DWORD attributes = GetFileAttributesA(target.c_str());
-        if (attributes != INVALID_FILE_ATTRIBUTES &&
-            (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) != 0) {
-            return "a folder or link of that name is in the way";
+        if (attributes != INVALID_FILE_ATTRIBUTES) {
+            if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
+                return "a symbolic link of that name is in the way";
+            }
+            if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+                return "a folder of that name is in the way";
+            }
         }
         if (IsReadOnly(attributes)) {
             return "the file there is read-only";

@@ -12,10 +12,12 @@
 
 #include <algorithm>
 #include <cstring>
-#include <ddk/mountmgr.h>
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <winioctl.h>
+
+// Needs the types of the headers above.
+#include <ddk/mountmgr.h>
 
 namespace lumbrant {
 namespace {
