@@ -3,6 +3,7 @@
 
 #include "newsdesk/LoopbackServerWin.h"
 #include "retrieval/NewsThread.h"
+#include "support/RecordingPort.h"
 
 #include <chrono>
 #include <condition_variable>
@@ -18,26 +19,7 @@ using namespace std::chrono_literals;
 using newsdesk::HttpReply;
 using newsdesk::HttpRequest;
 
-struct RecordingPort : MessagePort {
-    void SendBlocking(const JobResult& message) override {
-        std::lock_guard lock(mutex);
-        messages.push_back(message);
-        arrived.notify_all();
-    }
-    JobResult WaitFor(std::size_t count) {
-        std::unique_lock lock(mutex);
-        const bool ok = arrived.wait_for(lock, 60s, [&] { return messages.size() >= count; });
-        EXPECT_TRUE(ok) << "no message from the job";
-        return ok ? messages[count - 1] : JobResult{};
-    }
-    std::size_t Count() {
-        std::lock_guard lock(mutex);
-        return messages.size();
-    }
-    std::mutex mutex;
-    std::condition_variable arrived;
-    std::vector<JobResult> messages;
-};
+using testing::RecordingPort;
 
 HttpReply Serve(const HttpRequest& request) {
     if (request.Path == "/ok") {
