@@ -22,10 +22,13 @@ std::string Failed(const std::string& what) {
     return what + ": Windows error " + std::to_string(GetLastError());
 }
 
-// FAT and exFAT players hold no links; on NTFS a junction is refused all the same.
-bool IsPlainFolder(const fs::path& folder) {
-    std::error_code error;
-    return fs::symlink_status(folder, error).type() == fs::file_type::directory;
+// FAT and exFAT players hold no links; on NTFS a junction, a link or a
+// volume mounted on a folder is a reparse point and is refused, so that the
+// way to the notes never leaves the player.
+bool IsPlainFolder(const std::string& folder) {
+    const DWORD attributes = GetFileAttributesA(folder.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 &&
+           (attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0;
 }
 
 bool IsReadOnly(DWORD attributes) {

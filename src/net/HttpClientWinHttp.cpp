@@ -142,6 +142,9 @@ std::string HttpClient::Get(const std::string& url) {
     }
     SetOption(request.get(), WINHTTP_OPTION_REDIRECT_POLICY, WINHTTP_OPTION_REDIRECT_POLICY_NEVER,
               "WINHTTP_OPTION_REDIRECT_POLICY");
+    // The user's Windows credentials go nowhere, whatever a server asks.
+    SetOption(request.get(), WINHTTP_OPTION_AUTOLOGON_POLICY, WINHTTP_AUTOLOGON_SECURITY_LEVEL_HIGH,
+              "WINHTTP_OPTION_AUTOLOGON_POLICY");
     const std::wstring accept = WidenAddress(kAcceptHeader);
     if (!WinHttpAddRequestHeaders(request.get(), accept.c_str(), static_cast<DWORD>(-1),
                                   WINHTTP_ADDREQ_FLAG_ADD | WINHTTP_ADDREQ_FLAG_REPLACE)) {
