@@ -142,6 +142,9 @@ std::string HttpClient::Get(const std::string& url) {
     }
     SetOption(request.get(), WINHTTP_OPTION_REDIRECT_POLICY, WINHTTP_OPTION_REDIRECT_POLICY_NEVER,
               "WINHTTP_OPTION_REDIRECT_POLICY");
+    // The wait for the response's head has a time-out of its own.
+    SetOption(request.get(), WINHTTP_OPTION_RECEIVE_RESPONSE_TIMEOUT,
+              Milliseconds(limits_.StallSeconds), "WINHTTP_OPTION_RECEIVE_RESPONSE_TIMEOUT");
     // The user's Windows credentials go nowhere, whatever a server asks.
     SetOption(request.get(), WINHTTP_OPTION_AUTOLOGON_POLICY, WINHTTP_AUTOLOGON_SECURITY_LEVEL_HIGH,
               "WINHTTP_OPTION_AUTOLOGON_POLICY");

@@ -3,8 +3,10 @@
 
 #include "newsdesk/LoopbackServerWin.h"
 #include "retrieval/NewsThread.h"
+#include "support/Polling.h"
 #include "support/RecordingPort.h"
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <filesystem>
@@ -21,7 +23,16 @@ using newsdesk::HttpRequest;
 
 using testing::RecordingPort;
 
+// Set when a test ends, so that a stalled answer lets the server stop.
+std::atomic<bool> stallEnds{false};
+
 HttpReply Serve(const HttpRequest& request) {
+    if (request.Path == "/stall") {
+        for (int waited = 0; waited < 600 && !stallEnds; ++waited) {
+            std::this_thread::sleep_for(100ms);
+        }
+        return {200, {}, "late"};
+    }
     if (request.Path == "/ok") {
         return {200, {}, std::string("a\0b\r\nc\xff", 7)};
     }
@@ -46,12 +57,14 @@ HttpReply Serve(const HttpRequest& request) {
 class NewsThreadWinTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        stallEnds = false;
         port_ = server_.Bind("127.0.0.1", 0);
         ASSERT_NE(port_, 0);
         server_.Serve();
         std::filesystem::create_directories(workDir_);
     }
     void TearDown() override {
+        stallEnds = true;
         server_.Stop();
         std::filesystem::remove_all(workDir_);
     }
@@ -73,7 +86,7 @@ protected:
         job->Start();
     }
 
-    FetchLimits limits_{5, 5, 1024 * 1024, 20};
+    FetchLimits limits_{2, 2, 1024 * 1024, 4};
     newsdesk::LoopbackServerWin server_{Serve};
     int port_ = 0;
     std::filesystem::path workDir_ =
@@ -109,6 +122,17 @@ TEST_F(NewsThreadWinTest, EveryPathHandsOverExactlyOneResult) {
     std::this_thread::sleep_for(200ms);
     EXPECT_EQ(messages_->Count(), std::size(cases));
     EXPECT_FALSE(std::filesystem::exists(workDir_ / "SP8.ini"));
+}
+
+TEST_F(NewsThreadWinTest, AStalledServerFailsTheJobAtItsLimitsAndLeavesNoFile) {
+    Start(Url("/stall"));
+    EXPECT_TRUE(messages_->WaitFor(1).Failed);
+    // The system's download, given up at the deadline, ends once the server
+    // answers after all, and removes its file.
+    stallEnds = true;
+    server_.Stop();
+    EXPECT_TRUE(e2e::WaitUntil([&] { return std::filesystem::is_empty(workDir_); }, 60s))
+        << "a download left a file behind";
 }
 
 TEST_F(NewsThreadWinTest, EachClientKeepsItsCookiesSendsTheFixedHeadersAndFollowsNoRedirect) {
