@@ -1,7 +1,6 @@
 #include "device/DeviceDetection.h"
 
 #include "core/LogClass.h"
-#include "device/CaseInsensitivePath.h"
 #include "text/ByteText.h"
 
 #include <exception>
@@ -24,7 +23,7 @@ bool DeviceDetection::GetiPodDriver() {
         view_.ClearDeviceEntries();
         state_.iPod.EntryRoots.clear();
         for (const std::string& root : drives_.DriveRoots()) {
-            if (!FileExistsIgnoringCase(root, kMarkerPath)) {
+            if (!drives_.HoldsFile(root, kMarkerPath)) {
                 continue;
             }
             // The root is kept beside the entry: a label may hold any text,

@@ -4,6 +4,8 @@
 // Linux it is a mount point ("/media/user/IPOD"). Detection only asks for
 // the roots and their labels, so a test can present plain folders as drives.
 
+#include "device/CaseInsensitivePath.h"
+
 #include <memory>
 #include <optional>
 #include <string>
@@ -22,6 +24,12 @@ public:
     // The volume label of the drive at root (empty for a drive without one),
     // or nothing when the query fails.
     virtual std::optional<std::string> VolumeLabel(const std::string& root) = 0;
+
+    // True when the drive at root holds the file under components, letter
+    // case ignored (see FileExistsIgnoringCase).
+    virtual bool HoldsFile(const std::string& root, const std::vector<std::string>& components) {
+        return FileExistsIgnoringCase(root, components);
+    }
 };
 
 // The drive table of the system the program runs on.

@@ -52,6 +52,11 @@ std::optional<std::string> DriveTableWin::VolumeLabel(const std::string& root) {
     return std::string(label);
 }
 
+bool DriveTableWin::HoldsFile(const std::string& root, const std::vector<std::string>& components) {
+    QuietDriveErrors quiet;
+    return FileExistsIgnoringCase(root, components);
+}
+
 std::unique_ptr<DriveTable> CreateSystemDriveTable() {
     return std::make_unique<DriveTableWin>();
 }

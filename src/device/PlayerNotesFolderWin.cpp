@@ -22,10 +22,13 @@ std::string Failed(const std::string& what) {
     return what + ": Windows error " + std::to_string(GetLastError());
 }
 
-// FAT and exFAT players hold no links; on NTFS a junction is refused all the same.
-bool IsPlainFolder(const fs::path& folder) {
-    std::error_code error;
-    return fs::symlink_status(folder, error).type() == fs::file_type::directory;
+// FAT and exFAT players hold no links; on NTFS a junction, a link or a
+// volume mounted on a folder is a reparse point and is refused, so that the
+// way to the notes never leaves the player.
+bool IsPlainFolder(const std::string& folder) {
+    const DWORD attributes = GetFileAttributesA(folder.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 &&
+           (attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0;
 }
 
 bool IsReadOnly(DWORD attributes) {
@@ -68,9 +71,13 @@ public:
     std::string PutFile(const std::string& name, const std::string& sourcePath) override {
         const std::string target = JoinPath(folder_, name);
         const DWORD attributes = GetFileAttributesA(target.c_str());
-        if (attributes != INVALID_FILE_ATTRIBUTES &&
-            (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) != 0) {
-            return "a folder or link of that name is in the way";
+        if (attributes != INVALID_FILE_ATTRIBUTES) {
+            if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
+                return "a symbolic link of that name is in the way";
+            }
+            if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+                return "a folder of that name is in the way";
+            }
         }
         if (IsReadOnly(attributes)) {
             return "the file there is read-only";

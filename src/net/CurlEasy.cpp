@@ -1,17 +1,13 @@
 #include "net/CurlEasy.h"
 
-#include "text/ByteText.h"
+#include "net/FetchAddress.h"
 
+#include <memory>
 #include <stdexcept>
 
 namespace lumbrant {
 
 namespace {
-
-bool IsWebAddress(const std::string& url) {
-    const std::string lower = text::AsciiLower(url.substr(0, 8));
-    return lower.rfind("http://", 0) == 0 || lower.rfind("https://", 0) == 0;
-}
 
 bool HasPart(CURLU* parsed, CURLUPart part) {
     char* value = nullptr;
@@ -19,6 +15,8 @@ bool HasPart(CURLU* parsed, CURLUPart part) {
     curl_free(value);
     return found == CURLUE_OK;
 }
+
+} // namespace
 
 bool NamesUserOrPassword(const std::string& url) {
     const std::unique_ptr<CURLU, decltype(&curl_url_cleanup)> parsed(curl_url(), curl_url_cleanup);
@@ -28,18 +26,12 @@ bool NamesUserOrPassword(const std::string& url) {
     return HasPart(parsed.get(), CURLUPART_USER) || HasPart(parsed.get(), CURLUPART_PASSWORD);
 }
 
-} // namespace
-
 void CurlCleanup::operator()(CURL* handle) const {
     curl_easy_cleanup(handle);
 }
 
 void CurlCleanup::operator()(curl_slist* list) const {
     curl_slist_free_all(list);
-}
-
-bool MayFetch(const std::string& url) {
-    return IsWebAddress(url) && !NamesUserOrPassword(url);
 }
 
 void CheckCurl(CURLcode code, const char* what) {

@@ -3,19 +3,21 @@
 // Shared set-up of libcurl handles: only http and https, bounded time-outs,
 // no proxy, no signals, no credentials.
 
-#include "net/CurlOwned.h"
 #include "net/FetchLimits.h"
 
 #include <curl/curl.h>
-#include <string>
+#include <memory>
 
 namespace lumbrant {
 
-// True when the address may be fetched: its scheme is http or https (letter
-// case ignored) and it names neither a user nor a password, so that no page
-// can make the program log in anywhere. An address libcurl cannot read is
-// not fetched either.
-bool MayFetch(const std::string& url);
+// Owned libcurl objects, freed however their set-up ends.
+struct CurlCleanup {
+    void operator()(CURL* handle) const;
+    void operator()(curl_slist* list) const;
+};
+
+using CurlHandle = std::unique_ptr<CURL, CurlCleanup>;
+using CurlList = std::unique_ptr<curl_slist, CurlCleanup>;
 
 // Applies the options every handle of the program carries. Throws
 // std::runtime_error when libcurl refuses one.

@@ -1,33 +1,42 @@
 #pragma once
 
-// One HTTP client: a libcurl handle that keeps its cookies and its connection
-// for its whole life. Used by one fetch job at a time.
+// One HTTP client: a session of the platform's HTTP stack (libcurl on Linux,
+// WinHTTP on Windows) that keeps its cookies and its connection for its
+// whole life. Used by one fetch job at a time.
 
-#include "net/CurlOwned.h"
 #include "net/FetchLimits.h"
 
+#include <memory>
 #include <string>
 
 namespace lumbrant {
 
 class HttpClient {
 public:
-    // Throws std::runtime_error when libcurl cannot make or set up the handle.
+    // Throws std::runtime_error when the HTTP stack cannot make or set up the session.
     explicit HttpClient(FetchLimits limits = {});
+    ~HttpClient();
     HttpClient(const HttpClient&) = delete;
     HttpClient& operator=(const HttpClient&) = delete;
 
-    // GET of an absolute http or https address without user information.
-    // Redirects are not followed; any other address, any status other than
-    // 2xx, a body over the size cap and every transfer error throw
-    // std::runtime_error. The body comes back byte for byte.
+    // GET of an absolute http or https address without user information,
+    // with the headers "Accept: text/html, text/xml,*/*,*" and "User-Agent:
+    // Mozilla/3.0 (compatible; Indy Library)". Redirects are not followed;
+    // any other address, any status other than 2xx, a body over the size cap
+    // and every transfer error throw std::runtime_error. The body comes back
+    // byte for byte.
     std::string Get(const std::string& url);
 
 private:
-    // In this order, so that the handle is cleaned up before the header list it uses.
-    CurlList headers_;
-    CurlHandle handle_;
+    // The platform's session, defined beside its implementation.
+    struct Session;
+
+    std::unique_ptr<Session> session_;
     FetchLimits limits_;
 };
+
+// What both HTTP stacks send.
+inline constexpr char kAcceptHeader[] = "Accept: text/html, text/xml,*/*,*";
+inline constexpr char kUserAgent[] = "Mozilla/3.0 (compatible; Indy Library)";
 
 } // namespace lumbrant

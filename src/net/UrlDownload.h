@@ -8,9 +8,10 @@
 
 namespace lumbrant {
 
-// Downloads url into the file at path (replacing it), following up to 10
-// redirects. Answers false on any failure (an error status and an address
-// that may not be fetched included) and then leaves no partial file behind.
+// Downloads url into the file at path (replacing it), following redirects
+// (up to 10 with libcurl; as the system's download does on Windows). Answers false on any failure
+// (an error status and an address that may not be fetched included) and then leaves no partial file
+// behind.
 bool DownloadUrlToFile(const std::string& url, const std::string& path,
                        const FetchLimits& limits = {});
 

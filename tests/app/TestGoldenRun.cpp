@@ -7,9 +7,8 @@
 #include "app/AppCore.h"
 #include "newsdesk/NewsDesk.h"
 #include "retrieval/NewsThread.h"
-#include "settings/SettingsFileLinux.h"
-#include "settings/StartupEntryLinux.h"
 #include "support/FakeMainView.h"
+#include "support/PrivateSettings.h"
 #include "support/TempFolder.h"
 #include "text/ByteText.h"
 
@@ -110,20 +109,16 @@ TEST(GoldenRun, TwoRunsLeaveExactlyTheKeptFiles) {
     TempFolder root("lumbrant-golden");
     const fs::path work = root.Path() / "work";
     fs::create_directories(work);
-    {
-        SettingsFileLinux settings(root / "config");
-        settings.CreateKey();
-        settings.WriteString("NS", desk.BaseUrl());
-        settings.CloseKey();
-    }
+    testing::PrivateSettings settings(root / "config");
+    settings.Backend().CreateKey();
+    settings.Backend().WriteString("NS", desk.BaseUrl());
+    settings.Backend().CloseKey();
     MainState state;
     FakeMainView view;
     QueuedJobs jobs(state.WorkDir);
     NoDrives drives;
-    SettingsFileLinux settings(root / "config");
-    StartupEntryLinux startup(root / "config");
-    AppCore core(state,
-                 AppPorts{view, jobs, drives, settings, startup, (work / "Lumbrant").string()});
+    AppCore core(state, AppPorts{view, jobs, drives, settings.Backend(), settings.Startup(),
+                                 (work / "Lumbrant").string()});
     jobs.Attach(core);
     core.Construct();
     core.FormCreate();

@@ -170,8 +170,12 @@ TEST_F(DeviceTransferTest, OnlyTheExactWordLocalSelectsTheLocalFolder) {
 TEST_F(DeviceTransferTest, LinksOnThePlayerAreNeitherFollowedNorDeleted) {
     const fs::path news = Player("g");
     WriteFile(temp_.Path() / "outside" / "precious", "keep\r\n");
-    fs::create_directory_symlink(temp_.Path() / "outside", news / "folder link");
-    fs::create_symlink(temp_.Path() / "outside" / "precious", news / "file link");
+    try {
+        fs::create_directory_symlink(temp_.Path() / "outside", news / "folder link");
+        fs::create_symlink(temp_.Path() / "outside" / "precious", news / "file link");
+    } catch (const fs::filesystem_error& error) {
+        GTEST_SKIP() << "this system makes no symbolic links here: " << error.what();
+    }
     Choose("g");
 
     transfer_.DeleteOldNotes("ipod");

@@ -1,5 +1,6 @@
 #include "core/Paths.h"
 #include "retrieval/NewsThread.h"
+#include "support/RecordingPort.h"
 #include "text/FileIo.h"
 
 #include <chrono>
@@ -15,27 +16,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// Collects what jobs hand over, standing for the UI thread.
-struct RecordingPort : MessagePort {
-    void SendBlocking(const JobResult& message) override {
-        std::lock_guard lock(mutex);
-        messages.push_back(message);
-        arrived.notify_all();
-    }
-    JobResult WaitFor(std::size_t count) {
-        std::unique_lock lock(mutex);
-        const bool ok = arrived.wait_for(lock, 60s, [&] { return messages.size() >= count; });
-        EXPECT_TRUE(ok) << "no message from the job";
-        return ok ? messages[count - 1] : JobResult{};
-    }
-    std::size_t Count() {
-        std::lock_guard lock(mutex);
-        return messages.size();
-    }
-    std::mutex mutex;
-    std::condition_variable arrived;
-    std::vector<JobResult> messages;
-};
+using testing::RecordingPort;
 
 class NewsThreadTest : public ::testing::Test {
 protected:

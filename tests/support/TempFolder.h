@@ -3,7 +3,6 @@
 // A fresh folder under the system's temporary folder, removed with its
 // contents at the end of the test, and small whole-file helpers.
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
@@ -11,16 +10,15 @@
 
 namespace lumbrant::testing {
 
+// A new folder of a name of its own, prefix and a unique part, under the
+// system's temporary folder, open to this user only (TempFolderPosix.cpp,
+// TempFolderWin.cpp). Throws std::runtime_error when none can be made.
+std::filesystem::path MakeTempFolder(const std::string& prefix);
+
 class TempFolder {
 public:
-    explicit TempFolder(const std::string& prefix = "lumbrant") {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / (prefix + "-XXXXXX")).string();
-        if (::mkdtemp(pattern.data()) == nullptr) {
-            throw std::runtime_error("mkdtemp failed");
-        }
-        path_ = std::filesystem::canonical(pattern);
-    }
+    explicit TempFolder(const std::string& prefix = "lumbrant")
+        : path_(std::filesystem::canonical(MakeTempFolder(prefix))) {}
     ~TempFolder() {
         std::error_code ignored;
         std::filesystem::remove_all(path_, ignored);

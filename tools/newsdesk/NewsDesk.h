@@ -6,19 +6,20 @@
 #include "newsdesk/Story.h"
 #include "newsdesk/StoryCatalog.h"
 
-#include <atomic>
 #include <memory>
 #include <string>
-#include <thread>
 #include <vector>
 
-namespace httplib {
-class Server;
-struct Request;
-struct Response;
-} // namespace httplib
-
 namespace newsdesk {
+
+// What the service answers one request, whichever HTTP server carries it.
+struct Reply {
+    int Status = 200;
+    std::string Body;
+    std::string Location; // sent when not empty
+    bool Close = false;   // the connection closes after the answer
+    std::string ContentType = "text/html; charset=ISO-8859-1";
+};
 
 // The local news service: a real HTTP/1.1 server on a loopback port that
 // serves both editions' front pages, each section's feed, and one article
@@ -76,20 +77,32 @@ public:
     void ResetCounters();
 
 private:
-    void Handle(const httplib::Request& request, httplib::Response& response);
-    void ServeArticle(const Story& story, const std::string& path, httplib::Response& response);
+    // The answer to a GET of target (the path with its query as sent), whose
+    // path is path and whose query asks for edition (empty unless the query
+    // is exactly one value "ned").
+    Reply Handle(const std::string& target, const std::string& path, const std::string& edition);
+    Reply ServeArticle(const Story& story, const std::string& path);
+
+    // The platform's HTTP server (NewsDeskHttplib.cpp on Linux,
+    // NewsDeskWinsock.cpp on Windows): Bind answers the port bound on
+    // address_ (0 when none could be), Serve starts answering through
+    // Handle on threads of its own, StopServer ends them.
+    struct Server;
+    struct ServerDeleter {
+        void operator()(Server* server) const;
+    };
+    int BindServer();
+    bool ServeInBackground();
+    void StopServer();
 
     Options options_;
     StoryCatalog catalog_;
     RequestStats stats_;
     StopSignal stop_;
-    std::unique_ptr<httplib::Server> server_;
-    std::thread listener_;
-    std::atomic<bool> listenerEnded_{false};
     std::string address_;
-    int listenSocket_ = -1;
     int port_ = 0;
     bool started_ = false;
+    std::unique_ptr<Server, ServerDeleter> server_;
 };
 
 } // namespace newsdesk

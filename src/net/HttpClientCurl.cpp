@@ -1,6 +1,6 @@
-#include "net/HttpClient.h"
-
 #include "net/CurlEasy.h"
+#include "net/FetchAddress.h"
+#include "net/HttpClient.h"
 
 #include <curl/curl.h>
 #include <stdexcept>
@@ -28,28 +28,37 @@ std::size_t AppendBody(char* data, std::size_t size, std::size_t count, void* ta
 
 } // namespace
 
+// In this order, so that the handle is cleaned up before the header list it uses.
+struct HttpClient::Session {
+    CurlList Headers;
+    CurlHandle Handle;
+};
+
 HttpClient::HttpClient(FetchLimits limits)
-    : headers_(curl_slist_append(nullptr, "Accept: text/html, text/xml,*/*,*")),
-      handle_(curl_easy_init()), limits_(limits) {
-    if (!headers_ || !handle_) {
+    : session_(new Session{CurlList(curl_slist_append(nullptr, kAcceptHeader)),
+                           CurlHandle(curl_easy_init())}),
+      limits_(limits) {
+    if (!session_->Headers || !session_->Handle) {
         throw std::runtime_error("libcurl cannot make an HTTP client");
     }
-    CURL* handle = handle_.get();
+    CURL* handle = session_->Handle.get();
     ApplyCommonOptions(handle, limits_);
-    CheckCurl(curl_easy_setopt(handle, CURLOPT_HTTPHEADER, headers_.get()), "CURLOPT_HTTPHEADER");
-    CheckCurl(curl_easy_setopt(handle, CURLOPT_USERAGENT, "Mozilla/3.0 (compatible; Indy Library)"),
-              "CURLOPT_USERAGENT");
+    CheckCurl(curl_easy_setopt(handle, CURLOPT_HTTPHEADER, session_->Headers.get()),
+              "CURLOPT_HTTPHEADER");
+    CheckCurl(curl_easy_setopt(handle, CURLOPT_USERAGENT, kUserAgent), "CURLOPT_USERAGENT");
     CheckCurl(curl_easy_setopt(handle, CURLOPT_COOKIEFILE, ""), "CURLOPT_COOKIEFILE");
     CheckCurl(curl_easy_setopt(handle, CURLOPT_FOLLOWLOCATION, 0L), "CURLOPT_FOLLOWLOCATION");
     CheckCurl(curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, AppendBody), "CURLOPT_WRITEFUNCTION");
 }
+
+HttpClient::~HttpClient() = default;
 
 std::string HttpClient::Get(const std::string& url) {
     if (!MayFetch(url)) {
         throw std::runtime_error(
             "Only http and https addresses without a user name or password are fetched.");
     }
-    CURL* handle = handle_.get();
+    CURL* handle = session_->Handle.get();
     Body body;
     body.Cap = limits_.MaxBodyBytes;
     CheckCurl(curl_easy_setopt(handle, CURLOPT_URL, url.c_str()), "CURLOPT_URL");

@@ -1,6 +1,7 @@
-#include "net/UrlDownload.h"
-
 #include "net/CurlEasy.h"
+#include "net/FetchAddress.h"
+#include "net/HttpClient.h"
+#include "net/UrlDownload.h"
 
 #include <cstdio>
 #include <curl/curl.h>
@@ -38,8 +39,7 @@ bool Perform(const std::string& url, Sink& sink, const FetchLimits& limits) {
                   "CURLOPT_FOLLOWLOCATION");
         CheckCurl(curl_easy_setopt(handle.get(), CURLOPT_MAXREDIRS, 10L), "CURLOPT_MAXREDIRS");
         CheckCurl(curl_easy_setopt(handle.get(), CURLOPT_FAILONERROR, 1L), "CURLOPT_FAILONERROR");
-        CheckCurl(curl_easy_setopt(handle.get(), CURLOPT_USERAGENT,
-                                   "Mozilla/3.0 (compatible; Indy Library)"),
+        CheckCurl(curl_easy_setopt(handle.get(), CURLOPT_USERAGENT, kUserAgent),
                   "CURLOPT_USERAGENT");
         CheckCurl(curl_easy_setopt(handle.get(), CURLOPT_WRITEFUNCTION, WriteToFile),
                   "CURLOPT_WRITEFUNCTION");

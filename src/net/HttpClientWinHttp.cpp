@@ -1,0 +1,168 @@
+#include "net/FetchAddress.h"
+#include "net/HttpClient.h"
+#include "net/WinHttpHandle.h"
+
+#include <algorithm>
+#include <chrono>
+#include <windows.h>
+#include <winhttp.h>
+
+namespace lumbrant {
+
+// WinHTTP keeps cookies and pooled connections per session.
+struct HttpClient::Session {
+    WinHttpHandle Handle;
+};
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+DWORD Milliseconds(long seconds) {
+    return static_cast<DWORD>(seconds) * 1000u;
+}
+
+void SetOption(HINTERNET handle, DWORD option, DWORD value, const char* what) {
+    if (!WinHttpSetOption(handle, option, &value, sizeof value)) {
+        throw WindowsError(what);
+    }
+}
+
+struct Target {
+    std::wstring Host;
+    INTERNET_PORT Port = 0;
+    std::wstring PathAndQuery;
+    bool Secure = false;
+};
+
+Target CrackTarget(const std::wstring& url) {
+    URL_COMPONENTS parts{};
+    parts.dwStructSize = sizeof parts;
+    parts.dwHostNameLength = static_cast<DWORD>(-1);
+    parts.dwUrlPathLength = static_cast<DWORD>(-1);
+    parts.dwExtraInfoLength = static_cast<DWORD>(-1);
+    if (!WinHttpCrackUrl(url.c_str(), static_cast<DWORD>(url.size()), 0, &parts)) {
+        throw WindowsError("WinHttpCrackUrl");
+    }
+    Target target;
+    target.Host.assign(parts.lpszHostName, parts.dwHostNameLength);
+    target.Port = parts.nPort;
+    target.PathAndQuery.assign(parts.lpszUrlPath, parts.dwUrlPathLength);
+    target.PathAndQuery.append(parts.lpszExtraInfo, parts.dwExtraInfoLength);
+    // The fragment stays with the client, as every browser keeps it.
+    target.PathAndQuery.erase(std::min(target.PathAndQuery.find(L'#'), target.PathAndQuery.size()));
+    if (target.PathAndQuery.empty()) {
+        target.PathAndQuery = L"/";
+    }
+    target.Secure = parts.nScheme == INTERNET_SCHEME_HTTPS;
+    return target;
+}
+
+DWORD StatusCode(HINTERNET request) {
+    DWORD status = 0;
+    DWORD size = sizeof status;
+    if (!WinHttpQueryHeaders(request, WINHTTP_QUERY_STATUS_CODE | WINHTTP_QUERY_FLAG_NUMBER,
+                             WINHTTP_HEADER_NAME_BY_INDEX, &status, &size,
+                             WINHTTP_NO_HEADER_INDEX)) {
+        throw WindowsError("WinHttpQueryHeaders");
+    }
+    return status;
+}
+
+// WinHTTP bounds each wait for data but not the whole transfer: each wait
+// is cut to what is left of the deadline.
+std::string ReadBody(HINTERNET request, const FetchLimits& limits, Clock::time_point deadline,
+                     const std::string& url) {
+    std::string body;
+    for (;;) {
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+        if (left <= 0) {
+            throw std::runtime_error("The download took longer than its limit: " + url);
+        }
+        SetOption(request, WINHTTP_OPTION_RECEIVE_TIMEOUT,
+                  std::min(Milliseconds(limits.StallSeconds), static_cast<DWORD>(left)),
+                  "WINHTTP_OPTION_RECEIVE_TIMEOUT");
+        DWORD available = 0;
+        if (!WinHttpQueryDataAvailable(request, &available)) {
+            throw WindowsError("WinHttpQueryDataAvailable");
+        }
+        if (available == 0) {
+            return body;
+        }
+        if (available > limits.MaxBodyBytes - body.size()) {
+            throw std::runtime_error("The page is larger than the download limit: " + url);
+        }
+        const std::size_t at = body.size();
+        body.resize(at + available);
+        DWORD got = 0;
+        if (!WinHttpReadData(request, body.data() + at, available, &got)) {
+            throw WindowsError("WinHttpReadData");
+        }
+        body.resize(at + got);
+    }
+}
+
+} // namespace
+
+HttpClient::HttpClient(FetchLimits limits)
+    : session_(std::make_unique<Session>()), limits_(limits) {
+    const std::wstring agent = WidenAddress(kUserAgent);
+    session_->Handle.reset(WinHttpOpen(agent.c_str(), WINHTTP_ACCESS_TYPE_NO_PROXY,
+                                       WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS, 0));
+    if (!session_->Handle) {
+        throw WindowsError("WinHttpOpen");
+    }
+    const auto connect = static_cast<int>(Milliseconds(limits_.ConnectTimeoutSeconds));
+    const auto stall = static_cast<int>(Milliseconds(limits_.StallSeconds));
+    if (!WinHttpSetTimeouts(session_->Handle.get(), connect, connect, stall, stall)) {
+        throw WindowsError("WinHttpSetTimeouts");
+    }
+}
+
+HttpClient::~HttpClient() = default;
+
+std::string HttpClient::Get(const std::string& url) {
+    if (!MayFetch(url)) {
+        throw std::runtime_error(
+            "Only http and https addresses without a user name or password are fetched.");
+    }
+    const auto deadline = Clock::now() + std::chrono::seconds(limits_.DeadlineSeconds);
+    const Target target = CrackTarget(WidenAddress(url));
+    const WinHttpHandle connection(
+        WinHttpConnect(session_->Handle.get(), target.Host.c_str(), target.Port, 0));
+    if (!connection) {
+        throw WindowsError("WinHttpConnect");
+    }
+    const WinHttpHandle request(WinHttpOpenRequest(
+        connection.get(), L"GET", target.PathAndQuery.c_str(), nullptr, WINHTTP_NO_REFERER,
+        WINHTTP_DEFAULT_ACCEPT_TYPES, target.Secure ? WINHTTP_FLAG_SECURE : 0));
+    if (!request) {
+        throw WindowsError("WinHttpOpenRequest");
+    }
+    SetOption(request.get(), WINHTTP_OPTION_REDIRECT_POLICY, WINHTTP_OPTION_REDIRECT_POLICY_NEVER,
+              "WINHTTP_OPTION_REDIRECT_POLICY");
+    // The wait for the response's head has a time-out of its own.
+    SetOption(request.get(), WINHTTP_OPTION_RECEIVE_RESPONSE_TIMEOUT,
+              Milliseconds(limits_.StallSeconds), "WINHTTP_OPTION_RECEIVE_RESPONSE_TIMEOUT");
+    // The user's Windows credentials go nowhere, whatever a server asks.
+    SetOption(request.get(), WINHTTP_OPTION_AUTOLOGON_POLICY, WINHTTP_AUTOLOGON_SECURITY_LEVEL_HIGH,
+              "WINHTTP_OPTION_AUTOLOGON_POLICY");
+    const std::wstring accept = WidenAddress(kAcceptHeader);
+    if (!WinHttpAddRequestHeaders(request.get(), accept.c_str(), static_cast<DWORD>(-1),
+                                  WINHTTP_ADDREQ_FLAG_ADD | WINHTTP_ADDREQ_FLAG_REPLACE)) {
+        throw WindowsError("WinHttpAddRequestHeaders");
+    }
+    if (!WinHttpSendRequest(request.get(), WINHTTP_NO_ADDITIONAL_HEADERS, 0,
+                            WINHTTP_NO_REQUEST_DATA, 0, 0, 0) ||
+        !WinHttpReceiveResponse(request.get(), nullptr)) {
+        throw WindowsError("GET " + url);
+    }
+    const DWORD status = StatusCode(request.get());
+    if (status < 200 || status > 299) {
+        throw std::runtime_error("HTTP/1.1 " + std::to_string(status));
+    }
+    return ReadBody(request.get(), limits_, deadline, url);
+}
+
+} // namespace lumbrant

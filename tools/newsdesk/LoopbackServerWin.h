@@ -1,0 +1,64 @@
+#pragma once
+
+// A small HTTP/1.1 server on a loopback address for the Windows build,
+// where no cpp-httplib is at hand: one thread per connection, one request
+// per connection, every answer closes it. It carries the local news service
+// there and serves the pages of the Windows tests.
+
+#include <cstdint>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <utility>
+#include <vector>
+
+namespace newsdesk {
+
+struct HttpRequest {
+    std::string Target; // the path with its query, as sent
+    std::string Path;
+    std::string Query; // without the "?"
+    std::vector<std::pair<std::string, std::string>> Headers;
+
+    // The value of the header name (letter case ignored); empty when absent.
+    std::string Header(const std::string& name) const;
+};
+
+struct HttpReply {
+    int Status = 200;
+    std::vector<std::pair<std::string, std::string>> Headers;
+    std::string Body;
+};
+
+class LoopbackServerWin {
+public:
+    using Handler = std::function<HttpReply(const HttpRequest&)>;
+
+    explicit LoopbackServerWin(Handler handler);
+    ~LoopbackServerWin();
+    LoopbackServerWin(const LoopbackServerWin&) = delete;
+    LoopbackServerWin& operator=(const LoopbackServerWin&) = delete;
+
+    // Binds address (a dotted IPv4 address) and port, 0 for any free port.
+    // Answers the port, or 0 when it cannot be bound.
+    int Bind(const std::string& address, int port);
+    // Answers every request through the handler on threads of its own.
+    void Serve();
+    // Stops accepting and waits for the answers under way. Safe to call twice.
+    void Stop();
+
+private:
+    void Accept(std::uintptr_t listener);
+    void Answer(std::uintptr_t connection);
+
+    Handler handler_;
+    std::uintptr_t listener_;
+    bool winsockStarted_ = false;
+    std::thread acceptor_;
+    std::mutex mutex_;
+    std::vector<std::thread> connections_;
+    bool stopping_ = false;
+};
+
+} // namespace newsdesk
