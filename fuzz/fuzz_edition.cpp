@@ -2,9 +2,9 @@
 // of a known section, and Items within its bounds.
 
 #include "feeds/Edition.h"
-#include "feeds/FeedParser.h"
 #include "frontpage/FrontPageParser.h"
 #include "frontpage/Sections.h"
+#include "text/ByteText.h"
 #include "text/FileIo.h"
 
 #include <cstdint>
@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     }
     for (const auto& feed : edition->Feeds) {
-        if (lumbrant::SectionIndex(feed.SectionCode) < 0 || !lumbrant::IsWebAddress(feed.Url)) {
+        if (lumbrant::SectionIndex(feed.SectionCode) < 0 || !text::IsWebAddress(feed.Url)) {
             std::abort();
         }
     }

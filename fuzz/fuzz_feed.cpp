@@ -3,6 +3,7 @@
 
 #include "feeds/FeedParser.h"
 #include "feeds/XmlReader.h"
+#include "text/ByteText.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -17,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::abort();
         }
         for (const auto& story : stories) {
-            if (!lumbrant::IsWebAddress(story.ArticleUrl) || story.StoryTitle.empty()) {
+            if (!text::IsWebAddress(story.ArticleUrl) || story.StoryTitle.empty()) {
                 std::abort();
             }
         }

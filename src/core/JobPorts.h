@@ -6,7 +6,6 @@
 
 #include <memory>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -44,12 +43,8 @@ public:
     // Each throws std::exception when the job cannot be started.
     virtual std::shared_ptr<JobHandle> StartFrontPageJob(const std::string& url) = 0;
     // The front-page job of a feed edition: it fetches the feeds one after
-    // another and hands all of them over at once. A starter that knows no
-    // feeds cannot start it.
-    virtual std::shared_ptr<JobHandle>
-    StartFeedJob([[maybe_unused]] const std::vector<FeedSource>& feeds) {
-        throw std::runtime_error("this program fetches no feeds");
-    }
+    // another and hands all of them over at once.
+    virtual std::shared_ptr<JobHandle> StartFeedJob(const std::vector<FeedSource>& feeds) = 0;
     virtual void StartArticleJob(int slot, const std::string& url, const std::string& categoryCode,
                                  const std::string& storyId) = 0;
 };

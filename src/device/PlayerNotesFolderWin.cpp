@@ -3,13 +3,6 @@
 
 #include <filesystem>
 #include <system_error>
-
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
 #include <windows.h>
 
 namespace lumbrant {

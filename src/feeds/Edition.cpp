@@ -1,7 +1,6 @@
 #include "feeds/Edition.h"
 
 #include "core/Paths.h"
-#include "feeds/FeedParser.h"
 #include "frontpage/FrontPageParser.h"
 #include "frontpage/Sections.h"
 #include "text/ByteText.h"
@@ -65,7 +64,7 @@ std::optional<Edition> LoadEdition(const std::string& workDir, const std::string
     edition.Items = ItemsOf(ValueOf(*entries, "Items"));
     for (const SectionInfo& section : kSections) {
         const std::string* address = ValueOf(*entries, section.Code);
-        if (address != nullptr && IsWebAddress(*address)) {
+        if (address != nullptr && text::IsWebAddress(*address)) {
             edition.Feeds.push_back({std::string(section.Code), *address});
         }
     }

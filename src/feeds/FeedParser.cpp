@@ -47,7 +47,7 @@ std::string_view Trimmed(std::string_view s) {
 // blanks or control characters.
 std::optional<std::string> UsableLink(std::string_view raw) {
     const std::string_view link = Trimmed(raw);
-    if (!IsWebAddress(link)) {
+    if (!text::IsWebAddress(link)) {
         return std::nullopt;
     }
     for (const char c : link) {
@@ -201,15 +201,6 @@ private:
 };
 
 } // namespace
-
-bool IsWebAddress(std::string_view address) {
-    for (const std::string_view scheme : {"http://", "https://"}) {
-        if (text::EqualsIgnoreCase(address.substr(0, scheme.size()), scheme)) {
-            return true;
-        }
-    }
-    return false;
-}
 
 std::vector<StoryRecord> ParseFeed(std::string_view document, std::size_t mostItems) {
     FeedCollector collector(mostItems);

@@ -20,7 +20,4 @@ namespace lumbrant {
 // cannot be read up to where they end, or is neither an RSS nor an Atom feed.
 std::vector<StoryRecord> ParseFeed(std::string_view document, std::size_t mostItems);
 
-// True for an address whose scheme is http or https, letter case aside.
-bool IsWebAddress(std::string_view address);
-
 } // namespace lumbrant

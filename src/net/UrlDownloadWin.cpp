@@ -1,8 +1,8 @@
 #include "net/FetchAddress.h"
 #include "net/StatusLine.h"
 #include "net/UrlDownload.h"
+#include "text/FileIo.h"
 
-#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
@@ -92,14 +92,6 @@ void Download(const std::shared_ptr<SystemDownload>& download, const std::string
     download->Ended.notify_all();
 }
 
-// A file of the download's own beside path, so that a download given up
-// never writes into a file that a later one has made.
-std::string OwnFileBeside(const std::string& path) {
-    static std::atomic<unsigned long> downloads{0};
-    return path + "." + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++downloads) +
-           ".part";
-}
-
 } // namespace
 
 // The system download follows redirects by itself and keeps no time-out
@@ -109,7 +101,9 @@ bool DownloadUrlToFile(const std::string& url, const std::string& path, const Fe
     if (!MayFetch(url)) {
         return false;
     }
-    const std::string own = OwnFileBeside(path);
+    // A file of the download's own, so that a download given up never
+    // writes into a file that a later one has made.
+    const std::string own = text::UniqueNameBeside(path, ".part");
     const auto download = std::make_shared<SystemDownload>();
     std::thread([download, url, own] { Download(download, url, own); }).detach();
     std::unique_lock lock(download->Mutex);

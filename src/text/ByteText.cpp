@@ -123,4 +123,13 @@ bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && AsciiLower(a) == AsciiLower(b);
 }
 
+bool IsWebAddress(std::string_view address) {
+    for (const std::string_view scheme : {"http://", "https://"}) {
+        if (EqualsIgnoreCase(address.substr(0, scheme.size()), scheme)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace text

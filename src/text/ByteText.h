@@ -48,4 +48,7 @@ int HexDigitValue(char c);
 // True when a and b are equal, ignoring the case of ASCII letters.
 bool EqualsIgnoreCase(std::string_view a, std::string_view b);
 
+// True when the address's scheme is http or https, letter case aside.
+bool IsWebAddress(std::string_view address);
+
 } // namespace text

@@ -35,12 +35,17 @@ std::optional<std::string> ReadFileIfPresent(const std::string& path) {
     return std::nullopt;
 }
 
+std::string UniqueNameBeside(const std::string& path, std::string_view ending) {
+    static std::atomic<unsigned long> names{0};
+    std::string name =
+        path + "." + std::to_string(CurrentProcessId()) + "-" + std::to_string(++names);
+    name.append(ending);
+    return name;
+}
+
 void WriteFileAtomic(const std::string& path, const std::string& content) {
-    // The process id and a count make the name unique, so that two writers,
-    // in this process or another, never write into each other's file.
-    static std::atomic<unsigned long> writes{0};
-    const std::string temporary =
-        path + "." + std::to_string(CurrentProcessId()) + "-" + std::to_string(++writes) + ".tmp~";
+    // Two writers never write into each other's file.
+    const std::string temporary = UniqueNameBeside(path, ".tmp~");
     std::error_code error = WriteDurably(temporary, content);
     if (!error) {
         error = MoveIntoPlace(temporary, path);

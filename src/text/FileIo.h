@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace text {
 
@@ -17,6 +18,10 @@ std::optional<std::string> ReadFileBytes(const std::string& path);
 // that cannot be told), so that a file is never started afresh over
 // content that could not be read.
 std::optional<std::string> ReadFileIfPresent(const std::string& path);
+
+// A name beside path that no other writer, in this process or another, is
+// given: path, the process id, a count, then ending.
+std::string UniqueNameBeside(const std::string& path, std::string_view ending);
 
 // Writes content to path through a temporary file of a name of its own and
 // a rename. Throws std::runtime_error with a readable message when that

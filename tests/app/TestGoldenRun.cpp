@@ -18,6 +18,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <map>
+#include <stdexcept>
 
 namespace lumbrant {
 namespace {
@@ -45,6 +46,10 @@ public:
 
     std::shared_ptr<JobHandle> StartFrontPageJob(const std::string& url) override {
         return Queue(0, url, "", "");
+    }
+    // The golden runs are classic runs.
+    std::shared_ptr<JobHandle> StartFeedJob(const std::vector<FeedSource>&) override {
+        throw std::logic_error("a golden run fetches no feeds");
     }
     void StartArticleJob(int slot, const std::string& url, const std::string& categoryCode,
                          const std::string& storyId) override {
