@@ -3,6 +3,7 @@
 #include "core/LogClass.h"
 #include "core/Paths.h"
 #include "device/PlayerNotesFolder.h"
+#include "text/FileIo.h"
 
 #include <filesystem>
 #include <system_error>
@@ -66,24 +67,30 @@ bool DeviceTransfer::CopyNotesToDevice() {
         view_.ShowMessage("iPod Not Connected!");
         return true;
     }
-    const std::vector<fs::path> notes = LocalNotes(LocalNewsFolder(workDir_));
+    const std::string localFolder = LocalNewsFolder(workDir_);
+    // Every run that writes a note writes the index; without one the run
+    // brought nothing (offline, every feed failed, stopped at once), and
+    // emptying the player for it would only lose the notes it holds.
+    if (!text::FileExists(localFolder + kIndexNoteName)) {
+        Log("this run wrote no notes, so the player's notes stay as they were");
+        return true;
+    }
     std::string whyNot;
     const auto folder = OpenPlayerNotesFolder(state_.iPod.DeviceRoot, whyNot);
     if (!folder) {
         Log("no notes folder on the player, nothing was copied: " + whyNot);
-        return notes.empty();
+        return false;
     }
     folder->DeleteFiles();
-    bool whole = true;
-    for (const fs::path& note : notes) {
-        const std::string name = note.filename().string();
-        const std::string why = folder->PutFile(name, note.string());
-        if (!why.empty()) {
-            Log(name + ": " + why);
-            whole = false;
-        }
+    std::vector<PlayerFileCopy> copies;
+    for (const fs::path& note : LocalNotes(localFolder)) {
+        copies.push_back({note.filename().string(), note.string()});
     }
-    return whole;
+    const std::vector<PlayerCopyFailure> failures = folder->PutFiles(copies);
+    for (const PlayerCopyFailure& failure : failures) {
+        Log(failure.Name + ": " + failure.Why);
+    }
+    return failures.empty();
 }
 
 void DeviceTransfer::Log(const std::string& message) {

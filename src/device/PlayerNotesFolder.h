@@ -7,13 +7,27 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace lumbrant {
 
-// The name a copy is written under before it is renamed into place. Notes
-// never start with a dot, so no note can have it; one left behind by an
-// unplugged player is deleted with the old notes of the next run.
-inline constexpr char kPartialCopyName[] = ".lumbrant-copy.part";
+// Copies are written under names that start with this, then renamed into
+// place. Notes never start with a dot, so no note can have such a name; one
+// left behind by an unplugged player is deleted with the old notes of the
+// next run.
+inline constexpr char kPartialCopyPrefix[] = ".lumbrant-copy-";
+
+// One file to copy onto the player: its name there, and where it is now.
+struct PlayerFileCopy {
+    std::string Name;
+    std::string SourcePath;
+};
+
+// A copy that did not land, and why.
+struct PlayerCopyFailure {
+    std::string Name;
+    std::string Why;
+};
 
 class PlayerNotesFolder {
 public:
@@ -23,11 +37,14 @@ public:
     // write permission for the owner); subfolders stay.
     virtual void DeleteFiles() = 0;
 
-    // Copies the file at sourcePath into the folder as name: written under
-    // kPartialCopyName, flushed to the disk, then renamed over name. Empty
-    // when it landed; otherwise why not, and name is as it was. A link, a
-    // folder or a read-only file of that name stays and fails the copy.
-    virtual std::string PutFile(const std::string& name, const std::string& sourcePath) = 0;
+    // Copies every file into the folder under its name, each whole or not at
+    // all: each is written under a temporary name of its own (kPartialCopyPrefix),
+    // then all are flushed to the disk, then each is renamed over its name, and
+    // at last the folder itself is flushed, so that an unplugged player holds
+    // for each name the old file or the whole new one. Answers the copies that
+    // did not land and why; their names are as they were. A link, a folder or
+    // a read-only file of a name stays and fails its copy.
+    virtual std::vector<PlayerCopyFailure> PutFiles(const std::vector<PlayerFileCopy>& files) = 0;
 };
 
 // The notes folder of the player at root (the names "Notes" and "news"

@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
+#include <vector>
 
 namespace lumbrant {
 
@@ -115,46 +116,100 @@ public:
         ::closedir(listing);
     }
 
-    std::string PutFile(const std::string& name, const std::string& sourcePath) override {
-        const int folder = folder_.Get();
+    std::vector<PlayerCopyFailure> PutFiles(const std::vector<PlayerFileCopy>& files) override {
+        std::vector<PlayerCopyFailure> failures;
+        struct Staged {
+            const PlayerFileCopy* File;
+            std::string Temporary;
+        };
+        std::vector<Staged> staged;
+        for (const PlayerFileCopy& file : files) {
+            std::string temporary =
+                kPartialCopyPrefix + std::to_string(staged.size() + failures.size()) + ".part";
+            if (std::string why = Stage(file, temporary); !why.empty()) {
+                failures.push_back({file.Name, std::move(why)});
+                continue;
+            }
+            staged.push_back({&file, std::move(temporary)});
+        }
+        // One flush of the player's file system writes every staged copy out
+        // at once: a flush a file costs the time of a whole run on a slow stick.
+        if (!staged.empty() && ::syncfs(folder_.Get()) != 0) {
+            const std::string why = Failed("flushing failed", errno);
+            for (const Staged& copy : staged) {
+                ::unlinkat(folder_.Get(), copy.Temporary.c_str(), 0);
+                failures.push_back({copy.File->Name, why});
+            }
+            return failures;
+        }
+        std::vector<const PlayerFileCopy*> renamed;
+        for (const Staged& copy : staged) {
+            if (::renameat(folder_.Get(), copy.Temporary.c_str(), folder_.Get(),
+                           copy.File->Name.c_str()) != 0) {
+                failures.push_back({copy.File->Name, Failed("renaming failed", errno)});
+                ::unlinkat(folder_.Get(), copy.Temporary.c_str(), 0);
+            } else {
+                renamed.push_back(copy.File);
+            }
+        }
+        // The renames live in the folder: without this, a player unplugged
+        // now could come back with the old names.
+        if (!renamed.empty() && ::fsync(folder_.Get()) != 0) {
+            const std::string why = Failed("flushing the folder failed", errno);
+            for (const PlayerFileCopy* file : renamed) {
+                failures.push_back({file->Name, why});
+            }
+        }
+        return failures;
+    }
+
+private:
+    // Why name cannot take a copy: a link, a folder or a read-only file is in
+    // its way. Empty when it can.
+    std::string Obstacle(const std::string& name) const {
         struct stat existing {};
-        if (::fstatat(folder, name.c_str(), &existing, AT_SYMLINK_NOFOLLOW) == 0) {
-            if (S_ISLNK(existing.st_mode)) {
-                return "a symbolic link of that name is in the way";
-            }
-            if (S_ISDIR(existing.st_mode)) {
-                return "a folder of that name is in the way";
-            }
-            if ((existing.st_mode & S_IWUSR) == 0) {
-                return "the file there is read-only";
-            }
+        if (::fstatat(folder_.Get(), name.c_str(), &existing, AT_SYMLINK_NOFOLLOW) != 0) {
+            return {};
         }
-        Descriptor source(::open(sourcePath.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+        if (S_ISLNK(existing.st_mode)) {
+            return "a symbolic link of that name is in the way";
+        }
+        if (S_ISDIR(existing.st_mode)) {
+            return "a folder of that name is in the way";
+        }
+        if ((existing.st_mode & S_IWUSR) == 0) {
+            return "the file there is read-only";
+        }
+        return {};
+    }
+
+    // Writes the file's bytes under temporary in the folder, not yet flushed.
+    // Empty when that worked; otherwise why not, and no temporary is left.
+    std::string Stage(const PlayerFileCopy& file, const std::string& temporary) const {
+        if (std::string why = Obstacle(file.Name); !why.empty()) {
+            return why;
+        }
+        Descriptor source(::open(file.SourcePath.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
         if (!source.Valid()) {
-            return Failed("cannot read " + sourcePath, errno);
+            return Failed("cannot read " + file.SourcePath, errno);
         }
-        Descriptor part(::openat(folder, kPartialCopyName,
+        // One left by an unplugged player; unlinkat removes a link, never its target.
+        ::unlinkat(folder_.Get(), temporary.c_str(), 0);
+        Descriptor part(::openat(folder_.Get(), temporary.c_str(),
                                  O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644));
         if (!part.Valid()) {
-            return Failed(std::string("cannot create ") + kPartialCopyName, errno);
+            return Failed("cannot create " + temporary, errno);
         }
         std::string why = CopyAll(source.Get(), part.Get());
-        if (why.empty() && ::fsync(part.Get()) != 0) {
-            why = Failed("flushing failed", errno);
-        }
         if (!part.Close() && why.empty()) {
             why = Failed("closing failed", errno);
         }
-        if (why.empty() && ::renameat(folder, kPartialCopyName, folder, name.c_str()) != 0) {
-            why = Failed("renaming failed", errno);
-        }
         if (!why.empty()) {
-            ::unlinkat(folder, kPartialCopyName, 0);
+            ::unlinkat(folder_.Get(), temporary.c_str(), 0);
         }
         return why;
     }
 
-private:
     static bool IsDeletable(const struct stat& file) {
         return !S_ISDIR(file.st_mode) && !S_ISLNK(file.st_mode) && (file.st_mode & S_IWUSR) != 0;
     }

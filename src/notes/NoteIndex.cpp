@@ -1,5 +1,6 @@
 #include "notes/NoteIndex.h"
 
+#include "core/NotesTransfer.h"
 #include "notes/NoteText.h"
 #include "text/ByteText.h"
 #include "text/FileIo.h"
@@ -14,7 +15,7 @@ constexpr std::string_view kLineEnd = "\r\n";
 
 // The page's line that leads to the page after it.
 std::string ContinueLine(std::size_t page) {
-    return text::NormalizeLines(ContinueLinkLine("index", page + 1));
+    return text::NormalizeLines(ContinueLinkLine(kIndexNoteName, page + 1));
 }
 
 // The title cut so that its link line stays within kMaxIndexLinkLine,
@@ -92,7 +93,8 @@ std::vector<std::string> LayOut(std::string header, const std::vector<std::strin
 } // namespace
 
 std::string IndexPageName(std::size_t page) {
-    return page == 0 ? std::string("index") : "index-" + std::to_string(page);
+    return page == 0 ? std::string(kIndexNoteName)
+                     : std::string(kIndexNoteName) + "-" + std::to_string(page);
 }
 
 void AddToIndex(const std::string& newsFolder, const std::string& target, const std::string& title,

@@ -9,12 +9,9 @@
 
 namespace lumbrant {
 
-// The lock file in WorkDir, held for as long as the program runs.
-inline constexpr const char* kInstanceLockName = "Lumbrant.lock";
-
 // Claims the work folder and runs the window while the claim holds; answers
-// runWindow's exit status. A lock left by a program that has died is taken
-// over. When a running program holds the folder, says "Lumbrant is already
+// runWindow's exit status. The lock dies with the program that held it, so
+// a crashed program's lock file is taken over. When a running program holds the folder, says "Lumbrant is already
 // running." and touches no other file; when finding the folder or starting
 // the window throws std::exception, shows the error. Both answer
 // EXIT_FAILURE.

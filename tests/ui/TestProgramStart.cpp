@@ -1,10 +1,12 @@
+#include "core/InstanceLock.h"
+#include "support/ForkedChild.h"
 #include "support/TempFolder.h"
 #include "ui/MessageBoxes.h"
 #include "ui/ProgramStart.h"
 
-#include <QLockFile>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <csignal>
 #include <stdexcept>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -56,21 +58,14 @@ TEST_F(ProgramStartTest, OneProgramAtATimeRunsInAWorkFolder) {
     EXPECT_EQ(StartProgram(WorkDir(), [] { return 0; }), 0) << "the folder is free again";
 }
 
-TEST_F(ProgramStartTest, TheLockOfAProgramThatDiedIsTakenOver) {
-    const pid_t gone = fork();
-    if (gone == 0) {
-        _exit(0);
-    }
-    ASSERT_GT(gone, 0);
-    waitpid(gone, nullptr, 0);
-    // The lock as a killed program leaves it: its first line names the process.
-    QLockFile held(QString::fromStdString(LockFile().string()));
-    ASSERT_TRUE(held.tryLock());
-    std::string content = testing::ReadFile(LockFile());
-    held.unlock();
-    content.replace(0, content.find('\n'), std::to_string(gone));
-    testing::WriteFile(LockFile(), content);
-
+TEST_F(ProgramStartTest, TheLockDiesWithTheProgramThatHeldIt) {
+    // The child holds the lock and is killed without letting it go.
+    const int heldByChild = testing::RunInForkedChild([this] {
+        const InstanceLock lock(LockFile().string());
+        ::kill(::getpid(), SIGKILL);
+        return 0;
+    });
+    ASSERT_EQ(heldByChild, -1) << "the child was not killed";
     EXPECT_EQ(StartProgram(WorkDir(), [] { return 0; }), 0);
     EXPECT_TRUE(MessageBoxes::shownTexts().isEmpty());
 }
