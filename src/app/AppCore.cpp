@@ -90,9 +90,12 @@ void AppCore::Deliver(const JobResult& result) {
             OnFeedsDone(*result.Feeds);
             return;
         }
-        if (!result.Failed) {
-            state_.FrontPageText = result.Page;
+        if (result.Failed) {
+            // Nothing new to read: the run ends here, and the player keeps its notes.
+            run_.AbandonRun("FrontPage:", "the front page could not be fetched: " + result.Reason);
+            return;
         }
+        state_.FrontPageText = result.Page;
         OnFrontPageDone();
         return;
     }

@@ -61,6 +61,8 @@ struct JobResult {
     std::string CategoryCode;
     std::string StoryId;
     std::optional<std::vector<FeedPage>> Feeds;
+    // Why the page did not arrive, when it failed.
+    std::string Reason;
 };
 
 // The blocking hand-over: returns once the UI thread has handled the result,

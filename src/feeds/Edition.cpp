@@ -7,6 +7,7 @@
 #include "text/FileIo.h"
 #include "text/IniFile.h"
 
+#include <array>
 #include <charconv>
 #include <filesystem>
 #include <stdexcept>
@@ -39,6 +40,16 @@ std::size_t ItemsOf(const std::string* value) {
     return items;
 }
 
+// The section of a key naming its code (letter case aside), or -1.
+int SectionOfKey(const std::string& key) {
+    for (std::size_t index = 0; index < kSections.size(); ++index) {
+        if (text::EqualsIgnoreCase(key, kSections[index].Code)) {
+            return static_cast<int>(index);
+        }
+    }
+    return -1;
+}
+
 void CheckSize(const std::string& path) {
     std::error_code error;
     const auto size = std::filesystem::file_size(path, error);
@@ -62,10 +73,31 @@ std::optional<Edition> LoadEdition(const std::string& workDir, const std::string
     }
     Edition edition;
     edition.Items = ItemsOf(ValueOf(*entries, "Items"));
-    for (const SectionInfo& section : kSections) {
-        const std::string* address = ValueOf(*entries, section.Code);
-        if (address != nullptr && text::IsWebAddress(*address)) {
-            edition.Feeds.push_back({std::string(section.Code), *address});
+    // The first entry of a section code decides, as it always has.
+    std::array<const text::IniEntry*, kSectionCount> firstEntry{};
+    for (const text::IniEntry& entry : *entries) {
+        if (text::EqualsIgnoreCase(entry.Key, "Items")) {
+            continue;
+        }
+        const int section = SectionOfKey(entry.Key);
+        if (section < 0) {
+            edition.PassedOver.push_back(entry.Key + ": not a section code");
+            continue;
+        }
+        const text::IniEntry*& first = firstEntry[static_cast<std::size_t>(section)];
+        if (first != nullptr) {
+            edition.PassedOver.push_back(entry.Key + ": the section's feed is given above");
+            continue;
+        }
+        first = &entry;
+        if (!text::IsWebAddress(entry.Value)) {
+            edition.PassedOver.push_back(entry.Key + ": not an http or https address");
+        }
+    }
+    for (std::size_t index = 0; index < kSections.size(); ++index) {
+        const text::IniEntry* entry = firstEntry[index];
+        if (entry != nullptr && text::IsWebAddress(entry->Value)) {
+            edition.Feeds.push_back({std::string(kSections[index].Code), entry->Value});
         }
     }
     return edition;

@@ -25,6 +25,9 @@ struct Edition {
     std::vector<FeedSource> Feeds;
     // 1 to kMaxStoriesPerSection; any other value counts as kDefaultFeedItems.
     std::size_t Items = kDefaultFeedItems;
+    // Each key that gives no feed, in file order, as the key, ": " and why
+    // (not a section code, no web address, the section's second address).
+    std::vector<std::string> PassedOver;
 };
 
 // The edition of the country entry, or nothing when the file or its section

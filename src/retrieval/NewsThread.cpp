@@ -76,18 +76,19 @@ void TNewsThread::Execute() {
             // hands over a feed result.
             FetchFeeds(result.Feeds.emplace(), fallbackFile);
         } else {
-            const bool arrived = !Fetch(JobUrl, result.Page, fallbackFile);
-            result.Failed = !arrived;
-            if (arrived) {
+            if (auto why = Fetch(JobUrl, result.Page, fallbackFile)) {
+                result.Failed = true;
+                result.Page.clear();
+                result.Reason = std::move(*why);
+            } else {
                 result.CategoryCode = JobCategoryCode;
                 result.StoryId = JobStoryId;
-            } else {
-                result.Page.clear();
             }
         }
     } catch (...) {
         result.Failed = true;
         result.Page.clear();
+        result.Reason = "the download broke off";
     }
     port_->SendBlocking(result);
     if (fallbackFile) {

@@ -4,6 +4,7 @@
 #include "frontpage/Sections.h"
 
 #include <exception>
+#include <stdexcept>
 
 namespace lumbrant {
 
@@ -44,6 +45,12 @@ std::shared_ptr<JobHandle> RunControl::StartFrontPageJob(const std::string& coun
     const std::optional<Edition> edition = LoadEdition(workDir_, countryEntry);
     if (!edition) {
         return jobs_.StartFrontPageJob(EditionAddress(countryEntry));
+    }
+    for (const std::string& passedOver : edition->PassedOver) {
+        log_.Write("FrontPage:" + passedOver);
+    }
+    if (edition->Feeds.empty()) {
+        throw std::runtime_error("the edition of " + countryEntry + " names no feed to read");
     }
     state_.FeedItems = edition->Items;
     return jobs_.StartFeedJob(edition->Feeds);
@@ -144,8 +151,12 @@ void RunControl::RequestClose() {
             view_.CloseWindow();
             break;
         case BoxAnswer::No:
-            state_.StopRequested = true;
-            view_.ShowStatus("Stoping Getting now, Please Wait...");
+            // The run goes on behind the box and may have ended meanwhile;
+            // then there is nothing to stop, and its final status stays.
+            if (state_.Running) {
+                state_.StopRequested = true;
+                view_.ShowStatus("Stoping Getting now, Please Wait...");
+            }
             break;
         case BoxAnswer::None:
             break;

@@ -77,7 +77,7 @@ TEST_F(ArticleDeliveryTest, AFailedDownloadKeepsTheFieldsLogsOnlyOnSlotThreeAndR
     state.SlotCategoryCode[2] = "WO";
     state.SlotStoryId[2] = "13";
     for (int slot = 1; slot <= kSlotCount; ++slot) {
-        core.Deliver({slot, true, "", "", "", {}});
+        core.Deliver({slot, true, "", "", "", {}, ""});
     }
     EXPECT_EQ(state.SlotPageText[2], "<body>previous page");
     EXPECT_EQ(state.SlotCategoryCode[2], "WO");
@@ -88,7 +88,7 @@ TEST_F(ArticleDeliveryTest, AFailedDownloadKeepsTheFieldsLogsOnlyOnSlotThreeAndR
 }
 
 TEST_F(ArticleDeliveryTest, AnArrivedPageIsKeptLoggedWrittenAndItsSlotRestarted) {
-    core.Deliver({2, false, kPage, "TO", "1", {}});
+    core.Deliver({2, false, kPage, "TO", "1", {}, ""});
     EXPECT_EQ(state.SlotPageText[1], kPage);
     EXPECT_EQ(state.SlotCategoryCode[1], "TO");
     EXPECT_EQ(state.SlotStoryId[1], "1");
@@ -99,10 +99,10 @@ TEST_F(ArticleDeliveryTest, AnArrivedPageIsKeptLoggedWrittenAndItsSlotRestarted)
 }
 
 TEST_F(ArticleDeliveryTest, AnErrorIsLoggedAndTheSlotRestartsOnce) {
-    core.Deliver({3, false, kPage, "TO", "one", {}});
+    core.Deliver({3, false, kPage, "TO", "one", {}, ""});
     // A file where the news folder belongs: the note cannot be written.
     testing::WriteFile(state.WorkDir + "/news", "");
-    core.Deliver({4, false, kPage, "TO", "1", {}});
+    core.Deliver({4, false, kPage, "TO", "1", {}, ""});
     const auto entries = log.Entries();
     ASSERT_EQ(entries.size(), 3u);
     EXPECT_EQ(entries[0], "!!! 'one' is not a valid integer value");

@@ -132,15 +132,22 @@ TEST_F(DeviceTransferTest, OnlyTheChosenPlayerReceives) {
     EXPECT_EQ(Names(second), (std::set<std::string>{"News item 9", "stray.txt", "empty/", "sub/"}));
 }
 
-TEST_F(DeviceTransferTest, ARunWithoutNotesEmptiesThePlayerAllTheSame) {
+TEST_F(DeviceTransferTest, ARunThatWroteNoIndexLeavesThePlayersNotesAsTheyWere) {
     const fs::path news = Player("g");
-    fs::remove_all(Local());
     Choose("g");
-
+    // A run that stopped before its first note, and one that wrote nothing at all.
+    fs::remove(Local() / "index");
+    EXPECT_TRUE(transfer_.CopyNotesToDevice());
+    fs::remove_all(Local());
     EXPECT_TRUE(transfer_.CopyNotesToDevice());
 
-    EXPECT_EQ(Names(news), (std::set<std::string>{"empty/", "sub/"}));
-    EXPECT_FALSE(fs::exists(Local()));
+    EXPECT_EQ(Names(news), (std::set<std::string>{"News item 9", "stray.txt", "empty/", "sub/"}));
+    EXPECT_EQ(ReadFile(news / "News item 9"), "old\r\n");
+    EXPECT_EQ(Log(), "[Access Log]\r\n"
+                     "0=CopyNotesToDevice:this run wrote no notes, so the player's notes stay as "
+                     "they were\r\n"
+                     "1=CopyNotesToDevice:this run wrote no notes, so the player's notes stay as "
+                     "they were\r\n");
 }
 
 TEST_F(DeviceTransferTest, NoPlayerEverFoundIsSaidAndNothingIsTouched) {

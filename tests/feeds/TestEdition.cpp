@@ -30,6 +30,10 @@ TEST(Edition, TheEntrysSectionGivesItsWebFeedsInSectionOrder) {
     EXPECT_EQ(Listed(*edition),
               (std::vector<std::string>{"TO http://uk.example/top", "BU HTTP://uk.example/business",
                                         "HE https://uk.example/health"}));
+    EXPECT_EQ(edition->PassedOver,
+              (std::vector<std::string>{"WO: not an http or https address",
+                                        "TO: the section's feed is given above",
+                                        "SP: not an http or https address"}));
     EXPECT_EQ(edition->Items, kDefaultFeedItems);
     EXPECT_FALSE(LoadEdition(work.Path().string(), "Canada")) << "no section: the classic run";
 }

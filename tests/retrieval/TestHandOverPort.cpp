@@ -50,7 +50,7 @@ TEST(HandOverPort, TheSenderWaitsUntilTheMessageWasHandled) {
     auto port = HandOverPort::Create([&](auto task) { ui.Post(std::move(task)); },
                                      [&](const JobResult& m) { handled.push_back(m.Slot); });
     auto sent = std::async(std::launch::async, [&] {
-        port->SendBlocking({1, false, "page", "TO", "1", {}});
+        port->SendBlocking({1, false, "page", "TO", "1", {}, ""});
     });
     ui.WaitForTask();
     EXPECT_EQ(sent.wait_for(std::chrono::milliseconds(50)), std::future_status::timeout);
@@ -65,12 +65,12 @@ TEST(HandOverPort, ClosingReleasesWaitingSendersAndRefusesLaterOnes) {
     auto port = HandOverPort::Create([&](auto task) { ui.Post(std::move(task)); },
                                      [&](const JobResult&) { ++handled; });
     auto sent = std::async(std::launch::async, [&] {
-        port->SendBlocking({kFrontPageSlot, false, "", "", "", {}});
+        port->SendBlocking({kFrontPageSlot, false, "", "", "", {}, ""});
     });
     ui.WaitForTask();
     port->Close();
     sent.get();
-    port->SendBlocking({kFrontPageSlot, false, "", "", "", {}});
+    port->SendBlocking({kFrontPageSlot, false, "", "", "", {}, ""});
     while (ui.RunOne()) {
     }
     EXPECT_EQ(handled, 0);
@@ -81,7 +81,7 @@ TEST(HandOverPort, AHandlerThatThrowsStillReleasesTheSender) {
     auto port = HandOverPort::Create([&](auto task) { ui.Post(std::move(task)); },
                                      [](const JobResult&) { throw std::runtime_error("boom"); });
     auto sent = std::async(std::launch::async, [&] {
-        port->SendBlocking({kFrontPageSlot, false, "", "", "", {}});
+        port->SendBlocking({kFrontPageSlot, false, "", "", "", {}, ""});
     });
     ui.WaitForTask();
     EXPECT_THROW(ui.RunOne(), std::runtime_error);

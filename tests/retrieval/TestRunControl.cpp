@@ -229,6 +229,36 @@ TEST_F(RunControlTest, TheCloseButtonAsksOnlyDuringARun) {
     EXPECT_EQ(view.CloseCount, 2);
 }
 
+TEST_F(RunControlTest, NoToTheCloseQuestionAfterTheRunEndedKeepsItsFinalStatus) {
+    run.ButtonCopyClick();
+    FrontPageArrives(3);
+    view.WhileAsking = [this] { DrainArticles(); };
+    view.Answers = {BoxAnswer::No};
+    run.RequestClose();
+    EXPECT_FALSE(state.Running);
+    EXPECT_FALSE(state.StopRequested);
+    EXPECT_EQ(view.LastStatus(), "Get News Stoped");
+    EXPECT_EQ(view.CloseCount, 0);
+}
+
+TEST_F(RunControlTest, AFeedEditionWithoutAUsableKeyLogsEachAndKeepsTheNotes) {
+    testing::WriteFile(folder / "Editions.ini", "[United States]\r\nItems=3\r\n"
+                                                "T0=http://feeds.example/top\r\n"
+                                                "WO=file:///etc/passwd\r\n"
+                                                "WO=http://feeds.example/world\r\n");
+    run.ButtonCopyClick();
+    EXPECT_FALSE(state.Running);
+    EXPECT_TRUE(jobs.FeedJobs.empty());
+    EXPECT_TRUE(jobs.FrontPageUrls.empty()) << "never the classic edition instead";
+    EXPECT_TRUE(transfer.Calls.empty());
+    EXPECT_EQ(log.Entries(), (std::vector<std::string>{
+                                 "FrontPage:T0: not a section code",
+                                 "FrontPage:WO: not an http or https address",
+                                 "FrontPage:WO: the section's feed is given above",
+                                 "ButtonCopyClick:the edition of United States names no feed to read"}));
+    EXPECT_EQ(view.LastStatus(), "Get News Stoped");
+}
+
 TEST_F(RunControlTest, AnUnstartableFrontPageJobReturnsToIdleAndKeepsTheNotes) {
     jobs.FailFrontPage = true;
     run.ButtonCopyClick();

@@ -6,6 +6,7 @@
 #include "core/MainView.h"
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -32,6 +33,9 @@ public:
     // Answers from Answers in order; None (the box closed without a choice) when none is left.
     BoxAnswer AskYesNo(const std::string& text) override {
         Questions.push_back(text);
+        if (WhileAsking) {
+            WhileAsking();
+        }
         if (Answers.empty()) {
             return BoxAnswer::None;
         }
@@ -54,6 +58,8 @@ public:
     std::vector<std::string> Messages;
     std::vector<std::string> Questions;
     std::deque<BoxAnswer> Answers;
+    // What happens behind a Yes/No box while it is open.
+    std::function<void()> WhileAsking;
     int CloseCount = 0;
 };
 

@@ -304,7 +304,7 @@ TEST_F(FormMainTest, StopRightAfterTheFrontPageArrivedStopsTheRun) {
     form.ButtonCopyClick();
     // The real job waits in its hand-over, which no event loop serves here.
     const std::string story = testing::Item("http://127.0.0.1:1/story", "Headline", "Snippet");
-    form.Core().Deliver({kFrontPageSlot, false, testing::Page({{story}}), "", "", {}});
+    form.Core().Deliver({kFrontPageSlot, false, testing::Page({{story}}), "", "", {}, ""});
     ASSERT_TRUE(form.State().Running);
     form.ButtonCopyClick();
     EXPECT_TRUE(form.State().StopRequested);
