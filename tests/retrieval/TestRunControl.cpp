@@ -251,11 +251,11 @@ TEST_F(RunControlTest, AFeedEditionWithoutAUsableKeyLogsEachAndKeepsTheNotes) {
     EXPECT_TRUE(jobs.FeedJobs.empty());
     EXPECT_TRUE(jobs.FrontPageUrls.empty()) << "never the classic edition instead";
     EXPECT_TRUE(transfer.Calls.empty());
-    EXPECT_EQ(log.Entries(), (std::vector<std::string>{
-                                 "FrontPage:T0: not a section code",
-                                 "FrontPage:WO: not an http or https address",
-                                 "FrontPage:WO: the section's feed is given above",
-                                 "ButtonCopyClick:the edition of United States names no feed to read"}));
+    EXPECT_EQ(log.Entries(),
+              (std::vector<std::string>{
+                  "FrontPage:T0: not a section code", "FrontPage:WO: not an http or https address",
+                  "FrontPage:WO: the section's feed is given above",
+                  "ButtonCopyClick:the edition of United States names no feed to read"}));
     EXPECT_EQ(view.LastStatus(), "Get News Stoped");
 }
 
