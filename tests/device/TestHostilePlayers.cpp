@@ -85,6 +85,23 @@ TEST(HostilePlayers, NothingOutsideThePlayerChangesAndOnlyRealPlayersAreListed) 
              return ::chown(root.c_str(), other, other) == 0;
          },
          false, ""},
+        {"its marker lies behind a linked folder", "vfat",
+         [](const fs::path& root, const fs::path& outside) {
+             WriteFile(outside / "iPod_Control" / "iTunes" / "iTunesDB", "mhbd");
+             fs::remove_all(root / "iPod_Control");
+             fs::create_directory_symlink(outside / "iPod_Control", root / "iPod_Control");
+             return true;
+         },
+         false, ""},
+        {"its marker is a link", "vfat",
+         [](const fs::path& root, const fs::path& outside) {
+             WriteFile(outside / "iTunesDB", "mhbd");
+             fs::remove(root / "iPod_Control" / "iTunes" / "iTunesDB");
+             fs::create_symlink(outside / "iTunesDB",
+                                root / "iPod_Control" / "iTunes" / "iTunesDB");
+             return true;
+         },
+         false, ""},
         {"a FUSE mount", "fuse.sshfs", AsItIs, false, ""},
         {"a network mount", "nfs4", AsItIs, false, ""},
         {"a RAM disk outside the allowed file systems", "ramfs", AsItIs, false, ""},
