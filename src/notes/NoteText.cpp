@@ -43,11 +43,41 @@ std::string DropNul(std::string_view s) {
     return out;
 }
 
-std::string OneLineTitle(std::string_view title) {
-    std::string line = DropNul(title);
-    std::replace_if(
-        line.begin(), line.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+std::string TitleLine(std::string_view title) {
+    std::string line;
+    line.reserve(title.size());
+    for (const char c : title) {
+        switch (c) {
+        case '\0':
+            break;
+        case '\r':
+        case '\n':
+            line += ' ';
+            break;
+        case '<':
+            line += "&lt;";
+            break;
+        case '>':
+            line += "&gt;";
+            break;
+        default:
+            line += c;
+        }
+    }
     return line;
+}
+
+std::string LinkText(std::string_view link) {
+    std::string text;
+    text.reserve(link.size());
+    for (const char c : link) {
+        if (c == '"') {
+            text += "%22";
+        } else if (c != '\0' && c != '\r' && c != '\n') {
+            text += c;
+        }
+    }
+    return text;
 }
 
 std::string BackLinkLine() {

@@ -23,9 +23,15 @@ std::string CleanNoteText(const std::string& storyTitle, const std::string& text
 // it too), and the note reader would take it for the end of the note.
 std::string DropNul(std::string_view s);
 
-// The title without NUL bytes and with every CR and LF a blank, so that a
-// headline stays one line in its note and in the index.
-std::string OneLineTitle(std::string_view title);
+// The title as its note's first line and its index line show it: without
+// NUL bytes, every CR and LF a blank, "<" and ">" written as "&lt;" and
+// "&gt;", so that a headline stays one line of text and can plant neither a
+// link nor a title of its own.
+std::string TitleLine(std::string_view title);
+
+// The story's link as its note's last line shows it: without NUL, CR and LF,
+// and with '"' written as "%22", so that it stays one line and one address.
+std::string LinkText(std::string_view link);
 
 std::string BackLinkLine();
 std::string ContinueLinkLine(const std::string& noteName, std::size_t nextPart);

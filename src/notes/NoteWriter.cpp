@@ -38,12 +38,12 @@ NoteWriter::NoteWriter(const std::string& workDir, int& noteCounter)
 
 void NoteWriter::WriteNewsNote(const std::string& text, const std::string& storyTitle,
                                const std::string& articleUrl) {
-    const std::string title = OneLineTitle(storyTitle);
+    const std::string title = TitleLine(storyTitle);
     const std::string body = CleanNoteText(title, DropNul(text));
     if (body.size() < kMinNoteText) {
         return;
     }
-    const std::string footer = NoteFooter(DropNul(articleUrl));
+    const std::string footer = NoteFooter(LinkText(articleUrl));
     // A chain cut inside the "Back" link line would leave the reader two halves of plain text.
     const KeepWhole backLink{kEmptyLineBreak.size(), BackLinkLine().size()};
     const bool single = body.size() + footer.size() <= kMaxNotePart;

@@ -185,13 +185,38 @@ TEST_F(NoteWriterTest, AStoryFillsAtMostAHundredNotesAndTheLastStillEndsWithItsF
     }
 }
 
-TEST_F(NoteWriterTest, ALineBreakInATitleBecomesABlankInTheNoteAndTheIndex) {
+// Whatever a headline or a link holds, the note's first and last lines and
+// the index line stay one line each, and no link but the program's own.
+TEST_F(NoteWriterTest, TitlesAndLinksStayLinesOfTextWithoutLinksOfTheirOwn) {
+    struct Row {
+        std::string Title;
+        std::string Link;
+        std::string NoteTitle;
+        std::string IndexTitle;
+        std::string LinkShown;
+    };
+    const std::string planted = "Rain &lt;a href=\"elsewhere\"&gt;Planted&lt;/a&gt; now";
+    const std::string continued = "Strike ends &lt;a href=\"index-2\"&gt;Continue...&lt;/a&gt;";
+    const std::vector<Row> rows{
+        {"Rain\r<a href=\"elsewhere\">Planted</a>\nnow", kUrl, planted, planted, kUrl},
+        {"Strike ends <a href=\"index-2\">Continue...</a>", kUrl, continued, continued, kUrl},
+        {"AT&amp;T &lt;up&gt;", "http://x.example/a\rb\n\"c\"", "AT&T &lt;up&gt;",
+         "AT&amp;T &lt;up&gt;", "http://x.example/ab%22c%22"},
+    };
     const std::string text(400, 'x');
-    writer_.WriteNewsNote(text, "Rain\r<a href=\"elsewhere\">Planted</a>\nnow", kUrl);
-    const std::string title = "Rain <a href=\"elsewhere\">Planted</a> now";
-    EXPECT_EQ(Read("News item 1"), title + "\r\n" + text + kFooter + "\r\n");
-    EXPECT_EQ(Read("index"),
-              "<title>Here Starts</title>\r\n<a href=\"News item 1\">" + title + "</a>\r\n");
+    for (const Row& row : rows) {
+        writer_.WriteNewsNote(text, row.Title, row.Link);
+    }
+    std::string index = "<title>Here Starts</title>\r\n";
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        const Row& row = rows[k];
+        const std::string name = "News item " + std::to_string(k + 1);
+        const std::string footer =
+            "\r\n\r\n<a href=\"index\">Back</a>\r\n\r\nMore detail, please visit " + row.LinkShown;
+        EXPECT_EQ(Read(name), row.NoteTitle + "\r\n" + text + footer + "\r\n") << row.Title;
+        index += "<a href=\"" + name + "\">" + row.IndexTitle + "</a>\r\n";
+    }
+    EXPECT_EQ(Read("index"), index);
 }
 
 TEST_F(NoteWriterTest, TheIndexTitleIsSetByTheFirstStoryOfTheFolder) {
