@@ -105,7 +105,8 @@ void AddToIndex(const std::string& newsFolder, const std::string& target, const 
     const std::string fallback = last.Number == 0 ? titleLine : std::string();
     const std::string page = text::NormalizeLines(last.Content ? DropNul(*last.Content) : fallback);
     if (page.size() + line.size() <= kMaxIndexPage) {
-        text::WriteFileAtomic(newsFolder + IndexPageName(last.Number), page + line);
+        text::WriteFileAtomic(newsFolder + IndexPageName(last.Number), page + line,
+                              text::Keeping::AsScratch);
         return;
     }
     std::vector<std::string> lines = SplitLines(page);
@@ -118,7 +119,8 @@ void AddToIndex(const std::string& newsFolder, const std::string& target, const 
     const std::vector<std::string> pages = LayOut(std::move(header), lines, last.Number);
     // The later pages land first, so that no page ever links to one not yet there.
     for (std::size_t k = pages.size(); k-- > 0;) {
-        text::WriteFileAtomic(newsFolder + IndexPageName(last.Number + k), pages[k]);
+        text::WriteFileAtomic(newsFolder + IndexPageName(last.Number + k), pages[k],
+                              text::Keeping::AsScratch);
     }
 }
 

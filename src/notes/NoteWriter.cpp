@@ -26,9 +26,10 @@ void EnsureFolder(const std::string& folder) {
     }
 }
 
-// Every line of a stored note ends with CR LF, the last one included.
+// Every line of a stored note ends with CR LF, the last one included. The
+// next run deletes the note, and the player receives a flushed copy.
 void StoreNote(const std::string& path, const std::string& content) {
-    text::WriteFileAtomic(path, text::NormalizeLines(content));
+    text::WriteFileAtomic(path, text::NormalizeLines(content), text::Keeping::AsScratch);
 }
 
 } // namespace

@@ -14,11 +14,13 @@ namespace text {
 unsigned long CurrentProcessId();
 
 // Creates the file at path (emptying one that is there), writes content,
-// flushes it to the disk and closes it. Answers the first error; the file
-// may then be left behind.
-std::error_code WriteDurably(const std::string& path, std::string_view content);
+// flushes it to the disk when flush is set, and closes it. Answers the first
+// error; the file may then be left behind.
+std::error_code WriteNewFile(const std::string& path, std::string_view content, bool flush);
 
-// Renames the file from to to, replacing a file at to.
-std::error_code MoveIntoPlace(const std::string& from, const std::string& to);
+// Renames the file from to to, replacing a file at to. With flush set, the
+// rename itself reaches the disk before this answers (the folder that holds
+// the name is flushed too).
+std::error_code MoveIntoPlace(const std::string& from, const std::string& to, bool flush);
 
 } // namespace text

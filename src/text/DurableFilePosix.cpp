@@ -34,14 +34,14 @@ unsigned long CurrentProcessId() {
     return static_cast<unsigned long>(::getpid());
 }
 
-std::error_code WriteDurably(const std::string& path, std::string_view content) {
+std::error_code WriteNewFile(const std::string& path, std::string_view content, bool flush) {
     const int file =
         ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666);
     if (file < 0) {
         return LastError();
     }
     std::error_code error = WriteAll(file, content);
-    if (!error && ::fsync(file) != 0) {
+    if (!error && flush && ::fsync(file) != 0) {
         error = LastError();
     }
     // Some file systems report a failed write only when the file is closed.
@@ -51,8 +51,27 @@ std::error_code WriteDurably(const std::string& path, std::string_view content) 
     return error;
 }
 
-std::error_code MoveIntoPlace(const std::string& from, const std::string& to) {
-    return std::rename(from.c_str(), to.c_str()) == 0 ? std::error_code() : LastError();
+std::error_code MoveIntoPlace(const std::string& from, const std::string& to, bool flush) {
+    if (std::rename(from.c_str(), to.c_str()) != 0) {
+        return LastError();
+    }
+    if (!flush) {
+        return {};
+    }
+    const std::size_t separator = to.find_last_of('/');
+    const std::string folder = separator == std::string::npos ? std::string(".")
+                               : separator == 0               ? std::string("/")
+                                                              : to.substr(0, separator);
+    const int handle = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (handle < 0) {
+        return LastError();
+    }
+    std::error_code error;
+    if (::fsync(handle) != 0) {
+        error = LastError();
+    }
+    ::close(handle);
+    return error;
 }
 
 } // namespace text

@@ -19,7 +19,7 @@ unsigned long CurrentProcessId() {
     return ::GetCurrentProcessId();
 }
 
-std::error_code WriteDurably(const std::string& path, std::string_view content) {
+std::error_code WriteNewFile(const std::string& path, std::string_view content, bool flush) {
     const HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                       FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
@@ -37,7 +37,7 @@ std::error_code WriteDurably(const std::string& path, std::string_view content) 
         }
         content.remove_prefix(written);
     }
-    if (!error && !::FlushFileBuffers(file)) {
+    if (!error && flush && !::FlushFileBuffers(file)) {
         error = LastError();
     }
     if (!::CloseHandle(file) && !error) {
@@ -46,9 +46,9 @@ std::error_code WriteDurably(const std::string& path, std::string_view content) 
     return error;
 }
 
-std::error_code MoveIntoPlace(const std::string& from, const std::string& to) {
-    return ::MoveFileExA(from.c_str(), to.c_str(),
-                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
+std::error_code MoveIntoPlace(const std::string& from, const std::string& to, bool flush) {
+    const DWORD writeThrough = flush ? MOVEFILE_WRITE_THROUGH : 0;
+    return ::MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | writeThrough)
                ? std::error_code()
                : LastError();
 }

@@ -43,12 +43,13 @@ std::string UniqueNameBeside(const std::string& path, std::string_view ending) {
     return name;
 }
 
-void WriteFileAtomic(const std::string& path, const std::string& content) {
+void WriteFileAtomic(const std::string& path, const std::string& content, Keeping keeping) {
     // Two writers never write into each other's file.
     const std::string temporary = UniqueNameBeside(path, ".tmp~");
-    std::error_code error = WriteDurably(temporary, content);
+    const bool flush = keeping == Keeping::Durably;
+    std::error_code error = WriteNewFile(temporary, content, flush);
     if (!error) {
-        error = MoveIntoPlace(temporary, path);
+        error = MoveIntoPlace(temporary, path, flush);
     }
     if (error) {
         std::error_code ignored;

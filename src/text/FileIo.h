@@ -1,8 +1,9 @@
 #pragma once
 
 // Whole-file reads and writes. A file that is rewritten goes whole to a
-// temporary name beside it, is flushed to the disk and is then renamed into
-// place, so that neither an interrupted write nor a crash leaves half a file.
+// temporary name beside it and is then renamed into place, so that neither
+// an interrupted write nor a crash leaves half a file; a file that must last
+// is flushed to the disk, and its new name with it.
 
 #include <optional>
 #include <string>
@@ -23,10 +24,21 @@ std::optional<std::string> ReadFileIfPresent(const std::string& path);
 // given: path, the process id, a count, then ending.
 std::string UniqueNameBeside(const std::string& path, std::string_view ending);
 
+// How long a written file must last.
+enum class Keeping {
+    // Through a crash or a power cut: the file and the rename are flushed to
+    // the disk before the write answers.
+    Durably,
+    // Only until the next run deletes it: whole or not at all, but left to
+    // the system's cache.
+    AsScratch,
+};
+
 // Writes content to path through a temporary file of a name of its own and
 // a rename. Throws std::runtime_error with a readable message when that
 // fails, and then leaves neither the temporary file nor a changed path.
-void WriteFileAtomic(const std::string& path, const std::string& content);
+void WriteFileAtomic(const std::string& path, const std::string& content,
+                     Keeping keeping = Keeping::Durably);
 
 bool FileExists(const std::string& path);
 bool DirectoryExists(const std::string& path);

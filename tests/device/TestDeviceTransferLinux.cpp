@@ -1,5 +1,6 @@
 #include "device/DeviceTransfer.h"
 #include "support/FakeMainView.h"
+#include "support/FlushRecorder.h"
 #include "support/FolderLog.h"
 #include "support/TempFolder.h"
 
@@ -68,6 +69,36 @@ TEST(DeviceTransferLinux, ANoteCutShortLandsNotAtAllAndTheOthersStillDo) {
               "[Access Log]\r\n0=CopyNotesToDevice:News item 3: writing failed: File too "
               "large\r\n");
     EXPECT_EQ(fs::file_size(local / "News item 3"), 100000u);
+}
+
+// However many notes a run made, the player's file system is flushed once
+// before the renames and its notes folder once after them: a flush a file
+// made the copy take a third of a whole run.
+TEST(DeviceTransferLinux, TheCopiesAreFlushedTogetherAndTheFolderOnce) {
+    TempFolder temp;
+    testing::FolderLog log(temp / "work");
+    DeviceState state;
+    state.DeviceFound = true;
+    state.iPod.DeviceRoot = temp / "player";
+    const fs::path local = temp.Path() / "work" / "news";
+    const fs::path news = temp.Path() / "player" / "Notes" / "news";
+    WriteFile(local / "index", "<title>Index</title>\r\n");
+    for (int note = 1; note <= 40; ++note) {
+        WriteFile(local / ("News item " + std::to_string(note)), "story\r\n");
+    }
+    fs::create_directories(news);
+    FakeMainView view;
+    DeviceTransfer transfer(state, log.Folder, view, log.Log);
+
+    testing::TakeRecordedFlushes();
+    EXPECT_TRUE(transfer.CopyNotesToDevice());
+    const auto flushes = testing::TakeRecordedFlushes();
+
+    ASSERT_EQ(flushes.size(), 2u);
+    EXPECT_EQ(flushes[0].Call, "syncfs");
+    EXPECT_EQ(flushes[1].Call, "fsync");
+    EXPECT_EQ(flushes[1].Path, news.string());
+    EXPECT_EQ(std::distance(fs::directory_iterator(news), fs::directory_iterator()), 41);
 }
 
 } // namespace

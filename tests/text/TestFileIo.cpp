@@ -1,3 +1,4 @@
+#include "support/FlushRecorder.h"
 #include "support/ForkedChild.h"
 #include "support/TempFolder.h"
 #include "text/FileIo.h"
@@ -63,6 +64,26 @@ TEST(WriteFileAtomic, AFailedWriteLeavesNoTemporaryFileAndTheTargetAsItWas) {
         EXPECT_EQ(Names(folder.Path()), std::set<std::string>{"target"});
         EXPECT_EQ(content(), before);
     }
+}
+
+// A file that must last reaches the disk with its new name: its bytes before
+// the rename, the folder that holds the name after it. A scratch file is
+// left to the system's cache.
+TEST(WriteFileAtomic, ADurableWriteFlushesTheFileAndItsFolderAScratchWriteNeither) {
+    TempFolder folder;
+    const std::string target = folder / "kept";
+    lumbrant::testing::TakeRecordedFlushes();
+    text::WriteFileAtomic(target, "content");
+    const auto flushes = lumbrant::testing::TakeRecordedFlushes();
+    ASSERT_EQ(flushes.size(), 2u);
+    EXPECT_EQ(flushes[0].Call, "fsync");
+    EXPECT_TRUE(flushes[0].Path.starts_with(target + ".")) << flushes[0].Path;
+    EXPECT_EQ(flushes[1].Call, "fsync");
+    EXPECT_EQ(flushes[1].Path, folder.Path().string());
+
+    text::WriteFileAtomic(folder / "scratch", "content", text::Keeping::AsScratch);
+    EXPECT_TRUE(lumbrant::testing::TakeRecordedFlushes().empty());
+    EXPECT_EQ(FileContent(folder / "scratch"), "content");
 }
 
 // The temporary files are seen as they are created in the folder.
