@@ -184,8 +184,9 @@ void TFormMain::showEvent(QShowEvent* event) {
 
 void TFormMain::closeEvent(QCloseEvent* event) {
     // Once the window goes, nothing a job hands over is handled any more: no
-    // note after the transfer, no new download, no box.
+    // note after the transfer, no new download, no box; no reminder either.
     port_->Close();
+    Timer->stop();
     core_->FormClose();
     event->accept();
 }

@@ -183,6 +183,9 @@ TEST_F(FormMainTest, TheReminderRunsOnlyInAutomaticMode) {
     form.TimerTimer();
     EXPECT_EQ(MessageBoxes::shownTexts(), QStringList{"Get Now!"});
     EXPECT_FALSE(form.State().Running);
+    form.show();
+    form.close();
+    EXPECT_FALSE(form.ReminderTimer()->isActive()) << "no reminder once the close is accepted";
 }
 
 TEST_F(FormMainTest, TheFirstShowingScansForDevices) {
