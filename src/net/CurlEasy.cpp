@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <stdexcept>
+#include <sys/socket.h>
 
 namespace lumbrant {
 
@@ -14,6 +15,12 @@ bool HasPart(CURLU* parsed, CURLUPart part) {
     const CURLUcode found = curl_url_get(parsed, part, &value, 0);
     curl_free(value);
     return found == CURLUE_OK;
+}
+
+// libcurl's sockets are made as it would make them, but closed in any
+// program this one starts (a browser opened from the window).
+curl_socket_t OpenUninheritedSocket(void*, curlsocktype, curl_sockaddr* address) {
+    return ::socket(address->family, address->socktype | SOCK_CLOEXEC, address->protocol);
 }
 
 } // namespace
@@ -63,6 +70,8 @@ void ApplyCommonOptions(CURL* handle, const FetchLimits& limits) {
     CheckCurl(curl_easy_setopt(handle, CURLOPT_HTTP_VERSION, CURL_HTTP_VERSION_1_1),
               "CURLOPT_HTTP_VERSION");
     CheckCurl(curl_easy_setopt(handle, CURLOPT_HTTPGET, 1L), "CURLOPT_HTTPGET");
+    CheckCurl(curl_easy_setopt(handle, CURLOPT_OPENSOCKETFUNCTION, OpenUninheritedSocket),
+              "CURLOPT_OPENSOCKETFUNCTION");
 }
 
 } // namespace lumbrant

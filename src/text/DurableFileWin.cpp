@@ -1,5 +1,6 @@
 #include "text/DurableFile.h"
 
+#include <string>
 #include <windows.h>
 
 namespace text {
@@ -14,6 +15,11 @@ std::error_code LastError() {
 }
 
 } // namespace
+
+std::FILE* OpenUninherited(const std::string& path, const char* mode) {
+    // "N" gives a handle that no child process inherits.
+    return std::fopen(path.c_str(), (std::string(mode) + "N").c_str());
+}
 
 unsigned long CurrentProcessId() {
     return ::GetCurrentProcessId();

@@ -1,6 +1,7 @@
 #include "ui/FrmMain.h"
 
 #include "core/Paths.h"
+#include "core/ShellOpen.h"
 #include "core/StatusText.h"
 #include "retrieval/ThreadJobStarter.h"
 #include "settings/MakerSite.h"
@@ -11,13 +12,11 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
-#include <QUrl>
 #include <exception>
 
 namespace lumbrant {
@@ -35,7 +34,7 @@ std::string ToBytes(const QString& text) {
 }
 
 void OpenAddress(const std::string& address) {
-    QDesktopServices::openUrl(QUrl(QString::fromStdString(address)));
+    ShellOpen(address);
 }
 
 } // namespace

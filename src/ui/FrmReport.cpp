@@ -1,8 +1,8 @@
 #include "ui/FrmReport.h"
 
+#include "core/ShellOpen.h"
 #include "ui/WindowChrome.h"
 
-#include <QDesktopServices>
 #include <QLabel>
 #include <QPushButton>
 #include <exception>
@@ -12,7 +12,7 @@ namespace lumbrant {
 
 TFormReport::TFormReport(QWidget* mainWindow, const ErrorLog& log)
     : SkinnedDialog(mainWindow, "FormReport"), log_(log),
-      opener_([](const QUrl& url) { return QDesktopServices::openUrl(url); }) {
+      opener_([](const QUrl& url) { return ShellOpen(url.toString().toStdString()); }) {
     auto* text = new QLabel("Copy finished, open directory?", this);
     text->setObjectName("Label1");
     text->setGeometry(20, 72, width() - 40, 30);

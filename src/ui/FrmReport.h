@@ -22,7 +22,7 @@ public:
     // The folder that "Open Directory" opens, as the core's byte text.
     void SetDirectory(const std::string& folder) { directory_ = folder; }
 
-    // Replaces the shell (QDesktopServices::openUrl) for tests.
+    // Replaces the shell (ShellOpen) for tests.
     void SetUrlOpener(UrlOpener opener) { opener_ = std::move(opener); }
 
     // Opens the folder; a failure goes to the error log.

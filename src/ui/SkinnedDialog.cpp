@@ -1,11 +1,10 @@
 #include "ui/SkinnedDialog.h"
 
+#include "core/ShellOpen.h"
 #include "settings/MakerSite.h"
 #include "ui/WindowChrome.h"
 
-#include <QDesktopServices>
 #include <QPushButton>
-#include <QUrl>
 
 namespace lumbrant {
 
@@ -37,8 +36,7 @@ SkinnedDialog::SkinnedDialog(QWidget* mainWindow, const QString& name)
     minimize->move(width() - 59, 6);
     QPushButton* close = MakeSmallButton(this, "TitleClose", SmallButtonKind::Close, "Close");
     close->move(width() - 35, 6);
-    connect(web, &QPushButton::clicked, this,
-            [homePage] { QDesktopServices::openUrl(QUrl(homePage)); });
+    connect(web, &QPushButton::clicked, this, [] { ShellOpen(MakerPageUrl(kHomePage)); });
     connect(minimize, &QPushButton::clicked, this, [] { MinimizeApplication(); });
     connect(close, &QPushButton::clicked, this, &QWidget::close);
 }
