@@ -57,6 +57,7 @@ void AppCore::FormShow() {
 
 void AppCore::FormClose() {
     settings_.WriteRegistry();
+    log_.Flush();
 }
 
 void AppCore::ButtonCopyClick() {

@@ -105,8 +105,14 @@ void AddToIndex(const std::string& newsFolder, const std::string& target, const 
     const std::string fallback = last.Number == 0 ? titleLine : std::string();
     const std::string page = text::NormalizeLines(last.Content ? DropNul(*last.Content) : fallback);
     if (page.size() + line.size() <= kMaxIndexPage) {
-        text::WriteFileAtomic(newsFolder + IndexPageName(last.Number), page + line,
-                              text::Keeping::AsScratch);
+        const std::string path = newsFolder + IndexPageName(last.Number);
+        // A page as this writes it takes the line at its end; it is read
+        // again for every story, so rewriting it would cost the most.
+        if (last.Content && *last.Content == page) {
+            text::AppendToFile(path, line, text::Durability::Unflushed);
+        } else {
+            text::WriteFileAtomic(path, page + line, text::Durability::Unflushed);
+        }
         return;
     }
     std::vector<std::string> lines = SplitLines(page);
@@ -120,7 +126,7 @@ void AddToIndex(const std::string& newsFolder, const std::string& target, const 
     // The later pages land first, so that no page ever links to one not yet there.
     for (std::size_t k = pages.size(); k-- > 0;) {
         text::WriteFileAtomic(newsFolder + IndexPageName(last.Number + k), pages[k],
-                              text::Keeping::AsScratch);
+                              text::Durability::Unflushed);
     }
 }
 

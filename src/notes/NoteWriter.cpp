@@ -29,7 +29,7 @@ void EnsureFolder(const std::string& folder) {
 // Every line of a stored note ends with CR LF, the last one included. The
 // next run deletes the note, and the player receives a flushed copy.
 void StoreNote(const std::string& path, const std::string& content) {
-    text::WriteFileAtomic(path, text::NormalizeLines(content), text::Keeping::AsScratch);
+    text::WriteFileAtomic(path, text::NormalizeLines(content), text::Durability::Unflushed);
 }
 
 } // namespace

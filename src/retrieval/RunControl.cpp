@@ -71,6 +71,7 @@ void RunControl::EndRun() {
     state_.StoriesHandled = 0;
     view_.ShowRunProgress(0, 0);
     view_.SetButtonCaption("Get News");
+    log_.Flush();
 }
 
 void RunControl::StopPress() {

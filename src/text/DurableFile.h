@@ -23,6 +23,13 @@ unsigned long CurrentProcessId();
 // error; the file may then be left behind.
 std::error_code WriteNewFile(const std::string& path, std::string_view content, bool flush);
 
+// Appends content to the existing file at path and, with flush set, flushes
+// it to the disk. On an error the file is cut back to its former length.
+std::error_code AppendWhole(const std::string& path, std::string_view content, bool flush);
+
+// Flushes the existing file at path to the disk.
+std::error_code FlushToDisk(const std::string& path);
+
 // Renames the file from to to, replacing a file at to. With flush set, the
 // rename itself reaches the disk before this answers (the folder that holds
 // the name is flushed too).

@@ -56,6 +56,39 @@ std::error_code WriteNewFile(const std::string& path, std::string_view content, 
     return error;
 }
 
+std::error_code AppendWhole(const std::string& path, std::string_view content, bool flush) {
+    const int file = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC | O_NOFOLLOW);
+    if (file < 0) {
+        return LastError();
+    }
+    const off_t formerLength = ::lseek(file, 0, SEEK_END);
+    std::error_code error = formerLength < 0 ? LastError() : WriteAll(file, content);
+    if (!error && flush && ::fdatasync(file) != 0) {
+        error = LastError();
+    }
+    if (error && formerLength >= 0) {
+        // Half a line would stay for good.
+        static_cast<void>(::ftruncate(file, formerLength));
+    }
+    if (::close(file) != 0 && !error) {
+        error = LastError();
+    }
+    return error;
+}
+
+std::error_code FlushToDisk(const std::string& path) {
+    const int file = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (file < 0) {
+        return LastError();
+    }
+    std::error_code error;
+    if (::fsync(file) != 0) {
+        error = LastError();
+    }
+    ::close(file);
+    return error;
+}
+
 std::error_code MoveIntoPlace(const std::string& from, const std::string& to, bool flush) {
     if (std::rename(from.c_str(), to.c_str()) != 0) {
         return LastError();

@@ -14,6 +14,23 @@ std::error_code LastError() {
     return {static_cast<int>(::GetLastError()), std::system_category()};
 }
 
+// A write may be cut short; it goes on from where it stopped.
+std::error_code WriteAll(HANDLE file, std::string_view content) {
+    while (!content.empty()) {
+        const auto chunk =
+            static_cast<DWORD>(content.size() < kLargestWrite ? content.size() : kLargestWrite);
+        DWORD written = 0;
+        if (!::WriteFile(file, content.data(), chunk, &written, nullptr)) {
+            return LastError();
+        }
+        if (written == 0) {
+            return std::make_error_code(std::errc::io_error);
+        }
+        content.remove_prefix(written);
+    }
+    return {};
+}
+
 } // namespace
 
 std::FILE* OpenUninherited(const std::string& path, const char* mode) {
@@ -31,24 +48,54 @@ std::error_code WriteNewFile(const std::string& path, std::string_view content, 
     if (file == INVALID_HANDLE_VALUE) {
         return LastError();
     }
-    std::error_code error;
-    while (!error && !content.empty()) {
-        const auto chunk =
-            static_cast<DWORD>(content.size() < kLargestWrite ? content.size() : kLargestWrite);
-        DWORD written = 0;
-        if (!::WriteFile(file, content.data(), chunk, &written, nullptr)) {
-            error = LastError();
-        } else if (written == 0) {
-            error = std::make_error_code(std::errc::io_error);
-        }
-        content.remove_prefix(written);
-    }
+    std::error_code error = WriteAll(file, content);
     if (!error && flush && !::FlushFileBuffers(file)) {
         error = LastError();
     }
     if (!::CloseHandle(file) && !error) {
         error = LastError();
     }
+    return error;
+}
+
+std::error_code AppendWhole(const std::string& path, std::string_view content, bool flush) {
+    const HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return LastError();
+    }
+    LARGE_INTEGER formerLength{};
+    std::error_code error;
+    if (!::SetFilePointerEx(file, LARGE_INTEGER{}, &formerLength, FILE_END)) {
+        error = LastError();
+    }
+    if (!error) {
+        error = WriteAll(file, content);
+    }
+    if (!error && flush && !::FlushFileBuffers(file)) {
+        error = LastError();
+    }
+    if (error && ::SetFilePointerEx(file, formerLength, nullptr, FILE_BEGIN)) {
+        // Half a line would stay for good.
+        ::SetEndOfFile(file);
+    }
+    if (!::CloseHandle(file) && !error) {
+        error = LastError();
+    }
+    return error;
+}
+
+std::error_code FlushToDisk(const std::string& path) {
+    const HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return LastError();
+    }
+    std::error_code error;
+    if (!::FlushFileBuffers(file)) {
+        error = LastError();
+    }
+    ::CloseHandle(file);
     return error;
 }
 

@@ -49,10 +49,10 @@ std::string UniqueNameBeside(const std::string& path, std::string_view ending) {
     return name;
 }
 
-void WriteFileAtomic(const std::string& path, const std::string& content, Keeping keeping) {
+void WriteFileAtomic(const std::string& path, const std::string& content, Durability durability) {
     // Two writers never write into each other's file.
     const std::string temporary = UniqueNameBeside(path, ".tmp~");
-    const bool flush = keeping == Keeping::Durably;
+    const bool flush = durability == Durability::Flushed;
     std::error_code error = WriteNewFile(temporary, content, flush);
     if (!error) {
         error = MoveIntoPlace(temporary, path, flush);
@@ -61,6 +61,21 @@ void WriteFileAtomic(const std::string& path, const std::string& content, Keepin
         std::error_code ignored;
         fs::remove(temporary, ignored);
         throw std::runtime_error("Cannot write file \"" + path + "\". " + error.message());
+    }
+}
+
+void AppendToFile(const std::string& path, std::string_view content, Durability durability) {
+    if (const std::error_code error =
+            AppendWhole(path, content, durability == Durability::Flushed)) {
+        throw std::runtime_error("Cannot write file \"" + path + "\". " + error.message());
+    }
+}
+
+void FlushFile(const std::string& path) {
+    if (FileExists(path)) {
+        if (const std::error_code error = FlushToDisk(path)) {
+            throw std::runtime_error("Cannot flush file \"" + path + "\". " + error.message());
+        }
     }
 }
 

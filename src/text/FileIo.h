@@ -24,21 +24,29 @@ std::optional<std::string> ReadFileIfPresent(const std::string& path);
 // given: path, the process id, a count, then ending.
 std::string UniqueNameBeside(const std::string& path, std::string_view ending);
 
-// How long a written file must last.
-enum class Keeping {
-    // Through a crash or a power cut: the file and the rename are flushed to
-    // the disk before the write answers.
-    Durably,
-    // Only until the next run deletes it: whole or not at all, but left to
-    // the system's cache.
-    AsScratch,
+// Whether a write reaches the disk before it answers.
+enum class Durability {
+    // Flushed to the disk, the file and its new name, so that a crash or a
+    // power cut keeps it.
+    Flushed,
+    // Left to the system's cache: a file that only lives until the next run
+    // deletes it, or one flushed later as a whole (FlushFile).
+    Unflushed,
 };
 
 // Writes content to path through a temporary file of a name of its own and
 // a rename. Throws std::runtime_error with a readable message when that
 // fails, and then leaves neither the temporary file nor a changed path.
 void WriteFileAtomic(const std::string& path, const std::string& content,
-                     Keeping keeping = Keeping::Durably);
+                     Durability durability = Durability::Flushed);
+
+// Adds content at the end of the file at path, which must be there.
+// Throws std::runtime_error when that fails, and then leaves the file as it was.
+void AppendToFile(const std::string& path, std::string_view content,
+                  Durability durability = Durability::Flushed);
+
+// Flushes the file at path to the disk, if it is there.
+void FlushFile(const std::string& path);
 
 bool FileExists(const std::string& path);
 bool DirectoryExists(const std::string& path);

@@ -65,6 +65,16 @@ std::string_view ValueOf(std::string_view line) {
     return equals == std::string_view::npos ? std::string_view() : Trim(line.substr(equals + 1));
 }
 
+// The lines as the file holds them: each ended by CR LF.
+std::string Joined(const std::vector<std::string>& lines) {
+    std::string content;
+    for (const std::string& line : lines) {
+        content += line;
+        content += "\r\n";
+    }
+    return content;
+}
+
 std::vector<std::string> LinesOf(const std::optional<std::string>& content) {
     return content ? SplitLines(*content) : std::vector<std::string>{};
 }
@@ -102,10 +112,11 @@ std::optional<std::vector<IniEntry>> IniFile::ReadSection(const std::string& sec
 }
 
 void IniFile::WriteString(const std::string& section, const std::string& key,
-                          const std::string& value) const {
+                          const std::string& value, Durability appended) const {
     // A file that is there but cannot be read is not rewritten from nothing:
     // that would drop every line it holds.
-    std::vector<std::string> lines = LinesOf(ReadFileIfPresent(path_));
+    const std::optional<std::string> original = ReadFileIfPresent(path_);
+    std::vector<std::string> lines = LinesOf(original);
     const std::string entry = key + "=" + value;
 
     std::optional<std::size_t> sectionLine;
@@ -135,6 +146,14 @@ void IniFile::WriteString(const std::string& section, const std::string& key,
             }
         }
     }
+    // A new key at the very end of a file written the way this writes it
+    // (the error log, entry after entry) is appended: the same file, without
+    // rewriting all that came before.
+    if (!updated && sectionLine && lastLineOfSection + 1 == lines.size() &&
+        Joined(lines) == *original) {
+        AppendToFile(path_, entry + "\r\n", appended);
+        return;
+    }
     if (!updated) {
         if (sectionLine) {
             lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(lastLineOfSection) + 1, entry);
@@ -143,13 +162,7 @@ void IniFile::WriteString(const std::string& section, const std::string& key,
             lines.push_back(entry);
         }
     }
-
-    std::string content;
-    for (const std::string& line : lines) {
-        content += line;
-        content += "\r\n";
-    }
-    WriteFileAtomic(path_, content);
+    WriteFileAtomic(path_, Joined(lines));
 }
 
 } // namespace text

@@ -6,6 +6,8 @@
 // appended at the end of the file. Lines end in CR LF; there is no byte-order
 // mark. Every write reads the file anew and rewrites it whole.
 
+#include "text/FileIo.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -31,10 +33,13 @@ public:
     // section is missing.
     std::optional<std::vector<IniEntry>> ReadSection(const std::string& section) const;
 
-    // Writes one key. Throws std::runtime_error when the file cannot be
-    // written, or when it is there but cannot be read.
-    void WriteString(const std::string& section, const std::string& key,
-                     const std::string& value) const;
+    // Writes one key. A new key at the end of the file is appended, with the
+    // durability asked for; any other write rewrites the whole file, always
+    // flushed, since a rewrite that a crash cut short could lose every key.
+    // Throws std::runtime_error when the file cannot be written, or when it
+    // is there but cannot be read.
+    void WriteString(const std::string& section, const std::string& key, const std::string& value,
+                     Durability appended = Durability::Flushed) const;
 
     const std::string& Path() const { return path_; }
 

@@ -2,6 +2,7 @@
 #include "support/ForkedChild.h"
 #include "support/TempFolder.h"
 #include "text/FileIo.h"
+#include "text/IniFile.h"
 
 #include <csignal>
 #include <functional>
@@ -81,9 +82,39 @@ TEST(WriteFileAtomic, ADurableWriteFlushesTheFileAndItsFolderAScratchWriteNeithe
     EXPECT_EQ(flushes[1].Call, "fsync");
     EXPECT_EQ(flushes[1].Path, folder.Path().string());
 
-    text::WriteFileAtomic(folder / "scratch", "content", text::Keeping::AsScratch);
+    text::WriteFileAtomic(folder / "scratch", "content", text::Durability::Unflushed);
     EXPECT_TRUE(lumbrant::testing::TakeRecordedFlushes().empty());
     EXPECT_EQ(FileContent(folder / "scratch"), "content");
+}
+
+// The error log grows entry by entry: an entry added at the end is appended
+// and left to the cache until the log is flushed as a whole, but a write that
+// rewrites the file (its first entry, an entry updated) is flushed at once,
+// since a rewrite cut short could lose every entry before it.
+TEST(IniFile, AnEntryAtTheEndIsAppendedUnflushedAndARewriteIsFlushed) {
+    TempFolder folder;
+    const text::IniFile log(folder / "Rovad.txt");
+    struct Step {
+        const char* Key;
+        const char* Value;
+        std::size_t Flushes;
+        const char* Content;
+    };
+    const Step steps[] = {
+        {"0", "first", 2, "[Access Log]\r\n0=first\r\n"},
+        {"1", "second", 0, "[Access Log]\r\n0=first\r\n1=second\r\n"},
+        {"0", "again", 2, "[Access Log]\r\n0=again\r\n1=second\r\n"},
+    };
+    lumbrant::testing::TakeRecordedFlushes();
+    for (const Step& step : steps) {
+        log.WriteString("Access Log", step.Key, step.Value, text::Durability::Unflushed);
+        EXPECT_EQ(lumbrant::testing::TakeRecordedFlushes().size(), step.Flushes) << step.Value;
+        EXPECT_EQ(FileContent(log.Path()), step.Content);
+    }
+    text::FlushFile(log.Path());
+    const auto flushes = lumbrant::testing::TakeRecordedFlushes();
+    ASSERT_EQ(flushes.size(), 1u);
+    EXPECT_EQ(flushes[0].Path, log.Path());
 }
 
 // The temporary files are seen as they are created in the folder.
