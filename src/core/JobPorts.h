@@ -35,6 +35,11 @@ struct FeedPage {
     bool Failed = false;
     std::string Page;
     std::string Reason;
+    // The address the page came from at last (after redirects), which its
+    // relative links are read against, and the charset its HTTP head named
+    // (empty when none).
+    std::string Url;
+    std::string Charset;
 };
 
 class JobStarter {

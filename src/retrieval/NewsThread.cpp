@@ -58,6 +58,7 @@ void TNewsThread::FetchFeeds(std::vector<FeedPage>& pages, bool& fallbackFile) {
     for (const FeedSource& feed : JobFeeds) {
         FeedPage& page = pages.emplace_back();
         page.SectionCode = feed.SectionCode;
+        page.Url = feed.Url;
         if (auto why = Fetch(feed.Url, page.Page, fallbackFile)) {
             page.Failed = true;
             page.Page.clear();
