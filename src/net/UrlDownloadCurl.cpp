@@ -2,6 +2,7 @@
 #include "net/FetchAddress.h"
 #include "net/HttpClient.h"
 #include "net/UrlDownload.h"
+#include "text/PrivateFile.h"
 
 #include <cstdio>
 #include <curl/curl.h>
@@ -58,7 +59,7 @@ bool DownloadUrlToFile(const std::string& url, const std::string& path, const Fe
     }
     Sink sink;
     sink.Cap = limits.MaxBodyBytes;
-    sink.File = std::fopen(path.c_str(), "wb");
+    sink.File = text::OpenPrivateFile(path, "wb");
     if (sink.File == nullptr) {
         return false;
     }

@@ -1,10 +1,10 @@
 #include "text/FileIo.h"
 
 #include "text/DurableFile.h"
+#include "text/PrivateFile.h"
 
 #include <atomic>
 #include <filesystem>
-#include <fstream>
 #include <stdexcept>
 #include <system_error>
 
@@ -13,12 +13,19 @@ namespace text {
 namespace fs = std::filesystem;
 
 std::optional<std::string> ReadFileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    std::FILE* file = OpenPrivateFile(path, "rb");
+    if (file == nullptr) {
         return std::nullopt;
     }
-    std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) {
+    std::string content;
+    char buffer[64 * 1024];
+    std::size_t got = 0;
+    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+        content.append(buffer, got);
+    }
+    const bool failed = std::ferror(file) != 0;
+    std::fclose(file);
+    if (failed) {
         return std::nullopt;
     }
     return content;

@@ -132,14 +132,17 @@ TEST_F(DeviceTransferTest, OnlyTheChosenPlayerReceives) {
     EXPECT_EQ(Names(second), (std::set<std::string>{"News item 9", "stray.txt", "empty/", "sub/"}));
 }
 
-TEST_F(DeviceTransferTest, ARunWithoutNotesEmptiesThePlayerAllTheSame) {
+// A run that wrote no index brought nothing (offline, stopped at once):
+// the player keeps the notes it holds, and the log says why.
+TEST_F(DeviceTransferTest, ARunWithoutNotesLeavesThePlayersNotesAsTheyWere) {
     const fs::path news = Player("g");
     fs::remove_all(Local());
     Choose("g");
 
     EXPECT_TRUE(transfer_.CopyNotesToDevice());
 
-    EXPECT_EQ(Names(news), (std::set<std::string>{"empty/", "sub/"}));
+    EXPECT_EQ(Names(news), (std::set<std::string>{"News item 9", "stray.txt", "empty/", "sub/"}));
+    EXPECT_NE(Log().find("this run wrote no notes"), std::string::npos) << Log();
     EXPECT_FALSE(fs::exists(Local()));
 }
 
