@@ -150,6 +150,23 @@ TEST_F(DriveLettersTest, TheTransferDeletesAndCopiesOnTheLetterAndAReadOnlyNoteS
     fs::permissions(news / "News item 8", fs::perms::owner_all);
 }
 
+// While the notes folder is in use, nothing on the way to it can be renamed
+// away and replaced by something else; once it is let go, it can.
+TEST_F(DriveLettersTest, TheWayToTheNotesCannotBeSwappedWhileInUse) {
+    const fs::path player = temp_.Path() / "player";
+    const fs::path steps[] = {player / "Notes", player / "Notes" / "news"};
+    for (const fs::path& step : steps) {
+        const fs::path aside = step.parent_path() / "aside";
+        std::string whyNot;
+        auto folder = OpenPlayerNotesFolder(player_.Root(), whyNot);
+        ASSERT_NE(folder, nullptr) << whyNot;
+        EXPECT_FALSE(MoveFileW(step.wstring().c_str(), aside.wstring().c_str())) << step;
+        folder.reset();
+        EXPECT_TRUE(MoveFileW(step.wstring().c_str(), aside.wstring().c_str())) << step;
+        MoveFileW(aside.wstring().c_str(), step.wstring().c_str());
+    }
+}
+
 // A junction on the player, where Notes, news or a note should be, leads
 // elsewhere: the transfer neither follows it nor replaces it, and what it
 // leads to stays as it was.
