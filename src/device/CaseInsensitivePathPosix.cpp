@@ -1,5 +1,4 @@
 #include "device/CaseInsensitivePath.h"
-
 #include "text/ByteText.h"
 
 #include <dirent.h>

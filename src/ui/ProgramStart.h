@@ -11,10 +11,9 @@ namespace lumbrant {
 
 // Claims the work folder and runs the window while the claim holds; answers
 // runWindow's exit status. The lock dies with the program that held it, so
-// a crashed program's lock file is taken over. When a running program holds the folder, says "Lumbrant is already
-// running." and touches no other file; when finding the folder or starting
-// the window throws std::exception, shows the error. Both answer
-// EXIT_FAILURE.
+// a crashed program's lock file is taken over. When a running program holds the folder, says
+// "Lumbrant is already running." and touches no other file; when finding the folder or starting the
+// window throws std::exception, shows the error. Both answer EXIT_FAILURE.
 int StartProgram(const std::function<std::string()>& findWorkDir,
                  const std::function<int()>& runWindow);
 

@@ -4,9 +4,9 @@
 #include "ui/MessageBoxes.h"
 #include "ui/ProgramStart.h"
 
+#include <csignal>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <csignal>
 #include <stdexcept>
 #include <sys/wait.h>
 #include <unistd.h>
