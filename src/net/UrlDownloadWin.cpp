@@ -36,20 +36,24 @@ private:
     bool joined_;
 };
 
-// The address as MayFetch reads it; empty (and so refused) when the system's
-// ANSI code page cannot spell it exactly.
+// The address in the system's ANSI code page, as MayFetch reads addresses;
+// empty (and so refused) when the code page cannot spell it exactly, since
+// a guessed spelling could hide where the address leads.
 std::string Narrow(const std::wstring& address) {
     if (address.empty()) {
         return {};
     }
+    // UTF-8 spells every character but takes neither a lossy flag nor best fit.
+    const bool utf8 = GetACP() == CP_UTF8;
+    const DWORD flags = utf8 ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS;
     BOOL inexact = FALSE;
+    BOOL* const lossy = utf8 ? nullptr : &inexact;
+    const int size = static_cast<int>(address.size());
     const int length =
-        WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, address.data(),
-                            static_cast<int>(address.size()), nullptr, 0, nullptr, &inexact);
+        WideCharToMultiByte(CP_ACP, flags, address.data(), size, nullptr, 0, nullptr, lossy);
     std::string narrow(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, address.data(),
-                        static_cast<int>(address.size()), narrow.data(), length, nullptr, &inexact);
-    return inexact ? std::string() : narrow;
+    WideCharToMultiByte(CP_ACP, flags, address.data(), size, narrow.data(), length, nullptr, lossy);
+    return inexact || length == 0 ? std::string() : narrow;
 }
 
 // Where location leads from base; empty when the two do not combine.
@@ -111,7 +115,6 @@ bool Download(const std::string& url, const std::string& own, const FetchLimits&
     }
     std::vector<std::wstring> asked;
     bool arrived = FollowInto(file, url, limits, asked);
-    arrived = FlushFileBuffers(file) && arrived;
     arrived = CloseHandle(file) && arrived;
     // The download is told to keep nothing in the system's cache; whatever
     // the system kept all the same goes.
