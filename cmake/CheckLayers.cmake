@@ -23,11 +23,13 @@ set(allowed_device "core;text")
 set(allowed_settings "core;text")
 set(allowed_retrieval "feeds;frontpage;net;core;text")
 set(allowed_app "retrieval;feeds;frontpage;article;notes;device;settings;net;core;text")
-set(allowed_ui "app;retrieval;feeds;frontpage;article;notes;device;settings;net;core;text")
+set(allowed_skin "")
+set(allowed_ui "skin;app;retrieval;feeds;frontpage;article;notes;device;settings;net;core;text")
+set(allowed_winui "skin;app;retrieval;feeds;frontpage;article;notes;device;settings;net;core;text")
 # Qt may be included only here and by the entry point.
 set(qt_folders "ui")
 
-set(folders text net core frontpage feeds article notes device settings retrieval app ui)
+set(folders text net core frontpage feeds article notes device settings retrieval app skin ui winui)
 set(violations "")
 
 file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR}/src

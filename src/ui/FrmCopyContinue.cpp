@@ -1,13 +1,18 @@
 #include "ui/FrmCopyContinue.h"
 
+#include "skin/DialogLayout.h"
+#include "ui/SkinQt.h"
+
 #include <QPushButton>
 
 namespace lumbrant {
 
 TFormCopyContinue::TFormCopyContinue(QWidget* mainWindow)
     : SkinnedDialog(mainWindow, "FormCopyContinue") {
-    QPushButton* continueCopy = AddButton("ButtonOpen", "Continue Copy ", QRect(44, 150, 116, 29));
-    QPushButton* quitCopy = AddButton("XP_ButtonSmall1", "Quit Copy", QRect(175, 150, 116, 29));
+    QPushButton* continueCopy = AddButton("ButtonOpen", ToQString(skin::kContinueCopyCaption),
+                                          ToQRect(skin::kDialogLeftButton));
+    QPushButton* quitCopy = AddButton("XP_ButtonSmall1", ToQString(skin::kQuitCopyCaption),
+                                      ToQRect(skin::kDialogRightButton));
     connect(continueCopy, &QPushButton::clicked, this, [this] { ButtonOpenClick(); });
     connect(quitCopy, &QPushButton::clicked, this, [this] { XP_ButtonSmall1Click(); });
     FinishSkin();

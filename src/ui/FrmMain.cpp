@@ -5,8 +5,11 @@
 #include "core/StatusText.h"
 #include "retrieval/ThreadJobStarter.h"
 #include "settings/MakerSite.h"
+#include "skin/Countries.h"
+#include "skin/MainLayout.h"
 #include "ui/LinkLabel.h"
 #include "ui/MessageBoxes.h"
+#include "ui/SkinQt.h"
 #include "ui/StatusLine.h"
 #include "ui/WindowChrome.h"
 
@@ -35,6 +38,17 @@ std::string ToBytes(const QString& text) {
 
 void OpenAddress(const std::string& address) {
     ShellOpen(address);
+}
+
+QLabel* MakePanelLabel(QFrame* panel, const skin::PanelLabel& label) {
+    QLabel* made = label.Link ? new LinkLabel(ToQString(label.Text), panel)
+                              : new QLabel(ToQString(label.Text), panel);
+    made->setObjectName(ToQString(label.Name));
+    if (label.Bold) {
+        made->setStyleSheet("font-weight: bold;");
+    }
+    made->move(ToQPoint(label.Origin));
+    return made;
 }
 
 } // namespace
@@ -73,64 +87,56 @@ TFormMain::~TFormMain() {
 
 void TFormMain::BuildControls() {
     setObjectName("FormMain");
-    setWindowTitle(".");
-    setFixedSize(402, 301);
+    setWindowTitle(ToQString(skin::kMainWindowCaption));
+    setFixedSize(ToQSize(skin::kMainWindowSize));
     setAutoFillBackground(true);
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, QColor(41, 43, 55));
+    palette.setColor(QPalette::Window, ToQColor(skin::kWindowColour));
     setPalette(palette);
 
     BuildSkin(this);
 
     Notifier = new StatusLine(this);
     Notifier->setObjectName("Notifier");
-    Notifier->setGeometry(65, 4, 232, 20);
+    Notifier->setGeometry(ToQRect(skin::kNotifierPlace));
     Notifier->setAlignment(Qt::AlignCenter);
-    Notifier->setStyleSheet(
-        "color: rgb(245, 255, 91); background-color: rgb(41, 43, 55); font-weight: bold;");
+    Notifier->setStyleSheet("color: " + CssRgb(skin::kCaptionColour) + "; background-color: " +
+                            CssRgb(skin::kWindowColour) + "; font-weight: bold;");
     MarkDragSurface(Notifier);
 
-    XP_ButtonSmall1 =
-        MakeSmallButton(this, "XP_ButtonSmall1", SmallButtonKind::Minimize, "Minimize");
-    XP_ButtonSmall1->setGeometry(344, 6, 18, 18);
-    XP_ButtonSmall3 = MakeSmallButton(this, "XP_ButtonSmall3", SmallButtonKind::Close, "Close");
-    XP_ButtonSmall3->setGeometry(368, 6, 18, 18);
+    XP_ButtonSmall1 = MakeSmallButton(this, "XP_ButtonSmall1", SmallButtonKind::Minimize,
+                                      ToQString(skin::kMinimizeHint));
+    XP_ButtonSmall1->setGeometry(ToQRect(skin::kMinimizePlace));
+    XP_ButtonSmall3 = MakeSmallButton(this, "XP_ButtonSmall3", SmallButtonKind::Close,
+                                      ToQString(skin::kCloseHint));
+    XP_ButtonSmall3->setGeometry(ToQRect(skin::kClosePlace));
 
-    Panel2 = MakePanel(this, "Panel2", QRect(16, 48, 369, 105));
-    Label3 = new QLabel("Knowledge Base", Panel2);
-    Label3->setObjectName("Label3");
-    Label3->setStyleSheet("font-weight: bold;");
-    Label3->move(43, 15);
-    Label4 = new LinkLabel("How to Transfer songs and videos from iPod to computer?", Panel2);
-    Label4->setObjectName("Label4");
-    Label4->move(51, 41);
-    Label5 = new LinkLabel("How to Transfer photos from iPod to computer?", Panel2);
-    Label5->setObjectName("Label5");
-    Label5->move(51, 65);
+    Panel2 = MakePanel(this, "Panel2", ToQRect(skin::kPanel2Place));
+    Label3 = MakePanelLabel(Panel2, skin::kPanel2Labels[0]);
+    Label4 = static_cast<LinkLabel*>(MakePanelLabel(Panel2, skin::kPanel2Labels[1]));
+    Label5 = static_cast<LinkLabel*>(MakePanelLabel(Panel2, skin::kPanel2Labels[2]));
 
     XP_ButtonSmall2 = MakeSmallButton(this, "XP_ButtonSmall2", SmallButtonKind::Web,
                                       QString::fromStdString(MakerPageUrl(kHomePage)));
-    XP_ButtonSmall2->setGeometry(368, 74, 18, 18);
+    XP_ButtonSmall2->setGeometry(ToQRect(skin::kWebPlace));
 
-    Panel3 = MakePanel(this, "Panel3", QRect(16, 160, 369, 73));
-    Label1 = new QLabel("iPod", Panel3);
-    Label1->setObjectName("Label1");
-    Label1->move(43, 15);
-    Label2 = new QLabel("Country", Panel3);
-    Label2->setObjectName("Label2");
-    Label2->move(43, 47);
+    Panel3 = MakePanel(this, "Panel3", ToQRect(skin::kPanel3Place));
+    Label1 = MakePanelLabel(Panel3, skin::kPanel3Labels[0]);
+    Label2 = MakePanelLabel(Panel3, skin::kPanel3Labels[1]);
 
     iPodSelectorCom = new QComboBox(this);
     iPodSelectorCom->setObjectName("iPodSelectorCom");
-    iPodSelectorCom->setGeometry(110, 171, 179, 21);
+    iPodSelectorCom->setGeometry(ToQRect(skin::kDeviceSelectorPlace));
     SunSimpleComboBox = new QComboBox(this);
     SunSimpleComboBox->setObjectName("SunSimpleComboBox");
-    SunSimpleComboBox->setGeometry(110, 204, 179, 21);
-    SunSimpleComboBox->addItems({"United States", "United Kingdom"});
+    SunSimpleComboBox->setGeometry(ToQRect(skin::kCountrySelectorPlace));
+    for (const std::string_view country : skin::kCountryEntries) {
+        SunSimpleComboBox->addItem(ToQString(country));
+    }
     SunSimpleComboBox->setCurrentIndex(0);
 
-    ButtonCopy = MakePictureButton(this, "ButtonCopy", "Get News");
-    ButtonCopy->setGeometry(120, 245, 164, 29);
+    ButtonCopy = MakePictureButton(this, "ButtonCopy", ToQString(skin::kGetNewsCaption));
+    ButtonCopy->setGeometry(ToQRect(skin::kGetNewsPlace));
 
     Timer = new QTimer(this);
     Timer->setObjectName("Timer");

@@ -1,6 +1,8 @@
 #include "ui/FrmReport.h"
 
 #include "core/ShellOpen.h"
+#include "skin/DialogLayout.h"
+#include "ui/SkinQt.h"
 #include "ui/WindowChrome.h"
 
 #include <QLabel>
@@ -13,15 +15,17 @@ namespace lumbrant {
 TFormReport::TFormReport(QWidget* mainWindow, const ErrorLog& log)
     : SkinnedDialog(mainWindow, "FormReport"), log_(log),
       opener_([](const QUrl& url) { return ShellOpen(url.toString().toStdString()); }) {
-    auto* text = new QLabel("Copy finished, open directory?", this);
+    auto* text = new QLabel(ToQString(skin::kReportText), this);
     text->setObjectName("Label1");
-    text->setGeometry(20, 72, width() - 40, 30);
+    text->setGeometry(ToQRect(skin::kReportTextPlace));
     text->setAlignment(Qt::AlignCenter);
-    text->setStyleSheet("color: rgb(40, 42, 60); font-weight: bold;");
+    text->setStyleSheet("color: " + CssRgb(skin::kDialogTextColour) + "; font-weight: bold;");
     MarkDragSurface(text);
 
-    QPushButton* openDir = AddButton("OpenDir", "Open Directory", QRect(44, 150, 116, 29));
-    QPushButton* closeButton = AddButton("CloseButton", "Close", QRect(175, 150, 116, 29));
+    QPushButton* openDir = AddButton("OpenDir", ToQString(skin::kOpenDirectoryCaption),
+                                     ToQRect(skin::kDialogLeftButton));
+    QPushButton* closeButton =
+        AddButton("CloseButton", ToQString(skin::kCloseCaption), ToQRect(skin::kDialogRightButton));
     connect(openDir, &QPushButton::clicked, this, [this] { OpenDirClick(); });
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
     FinishSkin();

@@ -1,12 +1,15 @@
 #include "ui/LinkLabel.h"
 
+#include "skin/Palette.h"
+#include "ui/SkinQt.h"
+
 #include <QMouseEvent>
 
 namespace lumbrant {
 
 LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
     setCursor(Qt::PointingHandCursor);
-    setStyleSheet("color: rgb(0, 0, 255); text-decoration: underline;");
+    setStyleSheet("color: " + CssRgb(skin::kLinkColour) + "; text-decoration: underline;");
     adjustSize();
 }
 

@@ -1,5 +1,6 @@
 #include "ui/RoundedPanel.h"
 
+#include "skin/Frame.h"
 #include "ui/SkinPainter.h"
 
 #include <QPainter>
@@ -8,7 +9,7 @@ namespace lumbrant {
 
 namespace {
 
-constexpr int kCornerRadius = 6;
+constexpr int kCornerRadius = skin::kPanelCornerRadius;
 
 } // namespace
 

@@ -1,8 +1,14 @@
 #pragma once
 
-// The skin's bitmaps, drawn in code: the window frame with its title strip,
-// recessed wells, the emblem, button faces for every state and the small
-// corner pieces of the framed panels. Nothing here knows about widgets.
+// The skin's bitmaps, drawn in code from the shared skin: the window frame
+// with its title strip, recessed wells, the emblem, button faces for every
+// state and the small corner pieces of the framed panels. Nothing here knows
+// about widgets.
+
+#include "skin/ButtonFace.h"
+#include "skin/Frame.h"
+#include "skin/Palette.h"
+#include "ui/SkinQt.h"
 
 #include <QColor>
 #include <QPixmap>
@@ -10,30 +16,13 @@
 
 namespace lumbrant {
 
-enum class ButtonState { Normal, Hot, Pressed, Disabled, Focused };
-inline constexpr int kButtonStateCount = 5;
-
-enum class SmallButtonKind { Minimize, Close, Web };
-
-inline constexpr int kTitleHeight = 30;
-inline constexpr int kEdgeWidth = 3;
-inline constexpr int kCornerSize = 14;
-// The shade line under the title strip.
-inline constexpr int kShadeHeight = 2;
+using skin::ButtonState;
+using skin::FrameColours;
+using skin::SmallButtonKind;
+inline constexpr int kButtonStateCount = skin::kButtonStateCount;
 
 // The caption colour of the skinned buttons and the status line.
-inline constexpr QColor kCaptionColour{245, 255, 91};
-
-struct FrameColours {
-    QColor Body;
-    QColor OuterLine;
-    QColor InnerLine;
-    QColor ShadeDark;
-    QColor ShadeLight;
-
-    static FrameColours Dark(const QColor& body);
-    static FrameColours Light(const QColor& body);
-};
+inline constexpr QColor kCaptionColour = ToQColor(skin::kCaptionColour);
 
 // The whole window as one bitmap: body, title strip, bevelled outline and
 // the shade under the title. The skin cuts its pieces out of it, so that

@@ -2,6 +2,9 @@
 
 #include "core/ShellOpen.h"
 #include "settings/MakerSite.h"
+#include "skin/DialogLayout.h"
+#include "skin/MainLayout.h"
+#include "ui/SkinQt.h"
 #include "ui/WindowChrome.h"
 
 #include <QPushButton>
@@ -10,8 +13,8 @@ namespace lumbrant {
 
 namespace {
 
-constexpr QSize kDialogSize(335, 223);
-constexpr QColor kDialogColour(219, 219, 229);
+constexpr QSize kDialogSize = ToQSize(skin::kDialogSize);
+constexpr QColor kDialogColour = ToQColor(skin::kDialogColour);
 
 } // namespace
 
@@ -25,17 +28,17 @@ SkinnedDialog::SkinnedDialog(QWidget* mainWindow, const QString& name)
     palette.setColor(QPalette::Window, kDialogColour);
     setPalette(palette);
     BuildFrame(this);
-    AddSkinImage(this, "SunImage8", PaintWell(QSize(74, 26), QColor(24, 25, 33)),
-                 QRect(width() - 87, 2, 74, 26));
+    AddWell(this, skin::kDialogWell);
 
     const QString homePage = QString::fromStdString(MakerPageUrl(kHomePage));
     QPushButton* web = MakeSmallButton(this, "TitleWeb", SmallButtonKind::Web, homePage);
-    web->move(width() - 83, 6);
-    QPushButton* minimize =
-        MakeSmallButton(this, "TitleMinimize", SmallButtonKind::Minimize, "Minimize");
-    minimize->move(width() - 59, 6);
-    QPushButton* close = MakeSmallButton(this, "TitleClose", SmallButtonKind::Close, "Close");
-    close->move(width() - 35, 6);
+    web->move(ToQPoint(skin::kDialogWebOrigin));
+    QPushButton* minimize = MakeSmallButton(this, "TitleMinimize", SmallButtonKind::Minimize,
+                                            ToQString(skin::kMinimizeHint));
+    minimize->move(ToQPoint(skin::kDialogMinimizeOrigin));
+    QPushButton* close =
+        MakeSmallButton(this, "TitleClose", SmallButtonKind::Close, ToQString(skin::kCloseHint));
+    close->move(ToQPoint(skin::kDialogCloseOrigin));
     connect(web, &QPushButton::clicked, this, [] { ShellOpen(MakerPageUrl(kHomePage)); });
     connect(minimize, &QPushButton::clicked, this, [] { MinimizeApplication(); });
     connect(close, &QPushButton::clicked, this, &QWidget::close);

@@ -1,7 +1,6 @@
 #include "ui/StatusLine.h"
 
 #include <QPainter>
-#include <algorithm>
 
 namespace lumbrant {
 
@@ -18,15 +17,13 @@ void StatusLine::SetProgress(int handled, int total) {
 
 void StatusLine::paintEvent(QPaintEvent* event) {
     QLabel::paintEvent(event);
-    if (total_ <= 0) {
+    const skin::ProgressBarPlaces bar = skin::ProgressBar({width(), height()}, handled_, total_);
+    if (!bar.Shown) {
         return;
     }
-    const int done = std::clamp(handled_, 0, total_);
-    const int filled = static_cast<int>(static_cast<long long>(width()) * done / total_);
-    const int top = height() - kBarHeight;
     QPainter painter(this);
-    painter.fillRect(0, top, width(), kBarHeight, kBarTrack);
-    painter.fillRect(0, top, filled, kBarHeight, kBarFill);
+    painter.fillRect(ToQRect(bar.Track), kBarTrack);
+    painter.fillRect(ToQRect(bar.Fill), kBarFill);
 }
 
 } // namespace lumbrant

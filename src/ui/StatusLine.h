@@ -1,5 +1,9 @@
 #pragma once
 
+#include "skin/Palette.h"
+#include "skin/ProgressBar.h"
+#include "ui/SkinQt.h"
+
 #include <QColor>
 #include <QLabel>
 
@@ -11,9 +15,9 @@ namespace lumbrant {
 class StatusLine : public QLabel {
     Q_OBJECT
 public:
-    static constexpr int kBarHeight = 2;
-    static inline const QColor kBarTrack{62, 65, 82};
-    static inline const QColor kBarFill{108, 186, 255};
+    static constexpr int kBarHeight = skin::kBarHeight;
+    static inline const QColor kBarTrack = ToQColor(skin::kBarTrack);
+    static inline const QColor kBarFill = ToQColor(skin::kBarFill);
 
     explicit StatusLine(QWidget* parent);
 

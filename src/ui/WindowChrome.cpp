@@ -1,5 +1,8 @@
 #include "ui/WindowChrome.h"
 
+#include "skin/DialogLayout.h"
+#include "skin/MainLayout.h"
+#include "skin/Outline.h"
 #include "ui/DragMover.h"
 #include "ui/PictureButton.h"
 #include "ui/RoundedPanel.h"
@@ -12,12 +15,7 @@ namespace lumbrant {
 
 namespace {
 
-constexpr int kOutlineEllipse = 25;
 constexpr const char* kDragSurfaceProperty = "lumbrantDragSurface";
-
-bool IsDark(const QColor& colour) {
-    return colour.lightness() < 128;
-}
 
 // The windows are laid out to the pixel, so the face is one face, named, at
 // a size in pixels: whichever face a machine would substitute (a wide one
@@ -32,16 +30,14 @@ QFont SkinFont(QFont font) {
 } // namespace
 
 QRegion RoundedOutline(const QSize& size) {
-    const int w = size.width();
-    const int h = size.height();
-    const int e = kOutlineEllipse;
-    const int straight = e / 2;
-    QRegion outline(straight, 0, w - 2 * straight, h);
-    outline += QRegion(0, straight, w, h - 2 * straight);
-    outline += QRegion(0, 0, e, e, QRegion::Ellipse);
-    outline += QRegion(w - e, 0, e, e, QRegion::Ellipse);
-    outline += QRegion(0, h - e, e, e, QRegion::Ellipse);
-    outline += QRegion(w - e, h - e, e, e, QRegion::Ellipse);
+    const skin::OutlinePieces pieces = skin::RoundedOutline({size.width(), size.height()});
+    QRegion outline;
+    for (const skin::Rect& piece : pieces.Rectangles) {
+        outline += QRegion(ToQRect(piece));
+    }
+    for (const skin::Rect& corner : pieces.CornerEllipses) {
+        outline += QRegion(ToQRect(corner), QRegion::Ellipse);
+    }
     return outline;
 }
 
@@ -61,35 +57,28 @@ QLabel* AddSkinImage(QWidget* window, const QString& name, const QPixmap& pixmap
 
 void BuildFrame(QWidget* window) {
     window->setFont(SkinFont(window->font()));
-    const int w = window->width();
-    const int h = window->height();
-    const QColor body = window->palette().color(QPalette::Window);
-    const QPixmap frame = PaintWindowFrame(
-        window->size(), IsDark(body) ? FrameColours::Dark(body) : FrameColours::Light(body));
-    const auto piece = [&](const QString& name, const QRect& area) {
-        AddSkinImage(window, name, frame.copy(area), area);
-    };
-    const int c = kCornerSize;
-    piece("ImageB1", QRect(0, 0, c, kTitleHeight));
-    piece("ImageB2", QRect(c, 0, w - 2 * c, kTitleHeight));
-    piece("ImageB3", QRect(w - c, 0, c, kTitleHeight));
-    piece("SunImage1", QRect(0, kTitleHeight, kEdgeWidth, h - kTitleHeight - c));
-    piece("SunImage2", QRect(w - kEdgeWidth, kTitleHeight, kEdgeWidth, h - kTitleHeight - c));
-    piece("SunImage3", QRect(c, h - kEdgeWidth, w - 2 * c, kEdgeWidth));
-    piece("SunImage4", QRect(0, h - c, c, c));
-    piece("SunImage5", QRect(w - c, h - c, c, c));
-    piece("SunImage6", QRect(kEdgeWidth, kTitleHeight, w - 2 * kEdgeWidth, kShadeHeight));
-    AddSkinImage(window, "SunImage7", PaintEmblem(20), QRect(30, 5, 20, 20));
+    const skin::Colour body = FromQColor(window->palette().color(QPalette::Window));
+    const QPixmap frame = PaintWindowFrame(window->size(), skin::FrameColoursFor(body));
+    for (const skin::FramePiece& piece : skin::FramePieces({window->width(), window->height()})) {
+        const QRect area = ToQRect(piece.Place);
+        AddSkinImage(window, QString::fromUtf8(piece.Name.data(), piece.Name.size()),
+                     frame.copy(area), area);
+    }
+    AddSkinImage(window, "SunImage7", PaintEmblem(skin::kEmblemPlace.Width),
+                 ToQRect(skin::kEmblemPlace));
+}
+
+void AddWell(QWidget* window, const skin::Well& well) {
+    const QRect place = ToQRect(well.Place);
+    AddSkinImage(window, QString::fromUtf8(well.Name.data(), well.Name.size()),
+                 PaintWell(place.size(), ToQColor(well.Inside)), place);
 }
 
 void BuildSkin(QWidget* window) {
     BuildFrame(window);
-    const QColor body = window->palette().color(QPalette::Window);
-    AddSkinImage(window, "SunImage8", PaintWell(QSize(240, 26), body), QRect(61, 2, 240, 26));
-    AddSkinImage(window, "SunImage9", PaintWell(QSize(50, 26), QColor(24, 25, 33)),
-                 QRect(340, 2, 50, 26));
-    AddSkinImage(window, "SunImage10", PaintWell(QSize(174, 39), QColor(26, 27, 36)),
-                 QRect(115, 240, 174, 39));
+    for (const skin::Well& well : skin::kMainWells) {
+        AddWell(window, well);
+    }
 }
 
 QPushButton* MakeSmallButton(QWidget* parent, const QString& name, SmallButtonKind kind,
@@ -103,7 +92,7 @@ QPushButton* MakeSmallButton(QWidget* parent, const QString& name, SmallButtonKi
     button->setObjectName(name);
     button->setToolTip(hint);
     button->setFocusPolicy(Qt::NoFocus);
-    button->resize(18, 18);
+    button->resize(ToQSize(skin::kSmallButtonSize));
     return button;
 }
 
@@ -112,13 +101,14 @@ QPushButton* MakePictureButton(QWidget* parent, const QString& name, const QStri
     button->setObjectName(name);
     QPalette palette = button->palette();
     palette.setColor(QPalette::ButtonText, kCaptionColour);
-    palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(160, 160, 168));
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText,
+                     ToQColor(skin::kDisabledCaptionColour));
     button->setPalette(palette);
     return button;
 }
 
 QFrame* MakePanel(QWidget* parent, const QString& name, const QRect& geometry) {
-    auto* panel = new RoundedPanel(QColor(219, 219, 229), parent);
+    auto* panel = new RoundedPanel(ToQColor(skin::kPanelColour), parent);
     panel->setObjectName(name);
     panel->setGeometry(geometry);
     MarkDragSurface(panel);
@@ -141,8 +131,8 @@ DragMover* InstallDragSurfaces(QWidget* window) {
 }
 
 QPoint CentredOver(const QRect& owner, const QSize& size) {
-    return QPoint(owner.left() + (owner.width() - size.width()) / 2,
-                  owner.top() + (owner.height() - size.height()) / 2);
+    return ToQPoint(skin::CentredOver({owner.x(), owner.y(), owner.width(), owner.height()},
+                                      {size.width(), size.height()}));
 }
 
 void MinimizeApplication() {

@@ -4,6 +4,7 @@
 // title strip and frame bitmaps, picture buttons, framed panels, and
 // dragging a window by its body.
 
+#include "skin/Frame.h"
 #include "ui/SkinPainter.h"
 
 #include <QPoint>
@@ -23,8 +24,8 @@ class DragMover;
 
 // The one face of every window, metric-compatible with the common Windows
 // sans faces, and its size.
-inline constexpr const char* kSkinFontFamily = "Liberation Sans";
-inline constexpr int kSkinFontPixelSize = 11;
+inline constexpr const char* kSkinFontFamily = skin::kFaceLinux.data();
+inline constexpr int kSkinFontPixelSize = skin::kFacePixelSize;
 
 // A rounded rectangle of size, its corners rounded by 25 x 25 ellipses.
 QRegion RoundedOutline(const QSize& size);
@@ -42,6 +43,9 @@ QLabel* AddSkinImage(QWidget* window, const QString& name, const QPixmap& pixmap
 // borderless window, in the window's palette colour, and the skin's small
 // font for everything in it. The window must have its final size.
 void BuildFrame(QWidget* window);
+
+// A recessed plate of the skin, which drags its window.
+void AddWell(QWidget* window, const skin::Well& well);
 
 // The main window's skin: the frame, and wells behind the status line
 // (SunImage8), the title buttons (SunImage9) and the start button (SunImage10).
