@@ -20,6 +20,10 @@ if(NOT EXISTS ${LUMBRANT_WINE_PREFIX}/system.reg)
   endif()
 endif()
 
+set(LUMBRANT_WINE_DISPLAY_FILE ${PROJECT_BINARY_DIR}/wine-display)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/wine-session.in ${PROJECT_BINARY_DIR}/wine-session @ONLY
+               FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
+                                WORLD_READ WORLD_EXECUTE)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/wine-run.in ${PROJECT_BINARY_DIR}/wine-run @ONLY
                FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
                                 WORLD_READ WORLD_EXECUTE)

@@ -148,12 +148,22 @@ HWND FormMainWin::MakeSelector(std::string_view name, int id, const skin::Rect& 
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
     SendMessageW(selector, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), FALSE);
     // The closed selector is as high as its place: its field grows or
-    // shrinks by the difference.
-    RECT closed;
-    GetWindowRect(selector, &closed);
-    const auto field = static_cast<int>(SendMessageW(selector, CB_GETITEMHEIGHT, WPARAM(-1), 0));
-    SendMessageW(selector, CB_SETITEMHEIGHT, WPARAM(-1),
-                 field + place.Height - (closed.bottom - closed.top));
+    // shrinks by the difference, once the selector has taken its font. Some
+    // systems count the field's padding in what they answer and others do
+    // not, so the difference is measured again after each change.
+    auto field = static_cast<int>(SendMessageW(selector, CB_GETITEMHEIGHT, WPARAM(-1), 0));
+    for (int tries = 0; tries < 3; ++tries) {
+        SetWindowPos(selector, nullptr, 0, 0, place.Width, kListHeight,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        RECT closed;
+        GetWindowRect(selector, &closed);
+        const int excess = closed.bottom - closed.top - place.Height;
+        if (excess == 0) {
+            break;
+        }
+        field -= excess;
+        SendMessageW(selector, CB_SETITEMHEIGHT, WPARAM(-1), field);
+    }
     AddControl(name, selector);
     return selector;
 }
