@@ -4,7 +4,7 @@
 // checked from outside: the files it leaves, the service's request counts and
 // the windows on screen.
 
-#include "e2e/FolderSnapshot.h"
+#include "support/FolderSnapshot.h"
 #include "e2e/ProgramUnderTest.h"
 #include "e2e/XServer.h"
 #include "newsdesk/NewsDesk.h"

@@ -1,4 +1,4 @@
-#include "e2e/FolderSnapshot.h"
+#include "support/FolderSnapshot.h"
 
 #include "support/Polling.h"
 
