@@ -29,6 +29,11 @@ int RunMessageLoop() {
     MSG message;
     BOOL got = FALSE;
     while ((got = GetMessageW(&message, nullptr, 0, 0)) > 0) {
+        // Tab and the arrow keys move between a window's controls.
+        const HWND window = GetAncestor(message.hwnd, GA_ROOT);
+        if (window != nullptr && IsDialogMessageW(window, &message)) {
+            continue;
+        }
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
