@@ -61,6 +61,25 @@ LRESULT HitTest(FormMainWin& form, int x, int y) {
     return SendMessageW(form.Handle(), WM_NCHITTEST, 0, MAKELPARAM(point.x, point.y));
 }
 
+// The close question's box, when this thread shows it (other test programs
+// may show boxes of their own meanwhile).
+HWND BoxOfThisThread() {
+    HWND found = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM result) -> BOOL {
+            wchar_t kind[16] = {};
+            GetClassNameW(window, kind, 16);
+            if (std::wstring(kind) == L"#32770" && IsWindowVisible(window)) {
+                *reinterpret_cast<HWND*>(result) = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
 class FormMainWinTest : public ::testing::Test {
 protected:
     WindowSandbox sandbox;
@@ -276,7 +295,7 @@ TEST_F(FormMainWinTest, TheCloseQuestionsBoxAnswersNeitherToEscOrItsCloseButton)
         // Once the box shows, a job's task is posted to the window; once it
         // has been handled, the box is answered.
         SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR timer, DWORD) {
-            const HWND box = FindWindowW(L"#32770", L"Lumbrant");
+            const HWND box = BoxOfThisThread();
             if (box == nullptr) {
                 return;
             }
