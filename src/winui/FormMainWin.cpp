@@ -32,19 +32,6 @@ std::string Text(std::string_view text) {
     return std::string(text);
 }
 
-// Minimises every visible window of the program.
-void MinimizeApplication() {
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM) -> BOOL {
-            if (IsWindowVisible(window) && GetWindow(window, GW_OWNER) == nullptr) {
-                ShowWindow(window, SW_MINIMIZE);
-            }
-            return TRUE;
-        },
-        0);
-}
-
 } // namespace
 
 FormDependenciesWin FormDependenciesWin::System() {

@@ -12,8 +12,8 @@
 
 namespace lumbrant {
 
-// Antialiased shapes and text, and integer coordinates on the pixels'
-// edges, as the Linux window paints.
+// Antialiased shapes and text, with integer coordinates on the edges of
+// the pixels, as the Linux window paints.
 void PrepareGraphics(Gdiplus::Graphics& graphics);
 
 // Body, title strip, bevelled outline and the shade under the strip of a

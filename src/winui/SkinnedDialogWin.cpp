@@ -64,8 +64,7 @@ void SkinnedDialogWin::OnCommand(int id, int code, HWND) {
         opener_(MakerPageUrl(kHomePage));
         return;
     case kMinimizeId:
-        ShowWindow(mainWindow_, SW_MINIMIZE);
-        Close();
+        MinimizeApplication();
         return;
     case kCloseId:
         Close();

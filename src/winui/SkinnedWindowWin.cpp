@@ -5,6 +5,7 @@
 #include "winui/SkinPainterWin.h"
 
 #include <commctrl.h>
+#include <stdexcept>
 #include <windowsx.h>
 
 namespace lumbrant {
@@ -41,6 +42,18 @@ HRGN OutlineRegion(skin::Size size) {
 }
 
 } // namespace
+
+void MinimizeApplication() {
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM) -> BOOL {
+            if (IsWindowVisible(window) && GetWindow(window, GW_OWNER) == nullptr) {
+                ShowWindow(window, SW_MINIMIZE);
+            }
+            return TRUE;
+        },
+        0);
+}
 
 SkinnedWindowWin::SkinnedWindowWin(skin::Size size, const skin::Colour& body)
     : size_(size), body_(body) {}

@@ -18,6 +18,9 @@
 
 namespace lumbrant {
 
+// Minimises every window of the program; the windows a window owns go with it.
+void MinimizeApplication();
+
 class SkinnedWindowWin {
 public:
     virtual ~SkinnedWindowWin();
