@@ -29,15 +29,26 @@ constexpr ButtonState StateOf(bool enabled, bool pressed, bool hot, bool focused
 }
 
 struct FaceLook {
-    // The body's gradient from top to bottom: a lit upper half and a darker
-    // lower one, broken in the middle.
-    std::array<GradientStop, 4> Stops;
+    // The body's colours at its top and bottom edges.
+    Colour Top;
+    Colour Bottom;
     Colour Border;
     Colour Shine;
     Colour Glyph;
 };
 
 FaceLook LookOf(ButtonState state);
+
+// The body's gradient from top to bottom: a lit upper half that darkens
+// towards the middle, broken there, and a lower half that starts lighter than
+// its bottom. The Linux window shades with Qt's darker() and lighter(), which
+// keep the hue and saturation and scale the value by 100 / percent and
+// percent / 100.
+inline constexpr double kFaceMiddle = 0.5;
+inline constexpr double kFaceBreak = 0.52;
+inline constexpr int kFaceDarkerPercent = 125;
+inline constexpr int kFaceLighterPercent = 115;
+std::array<GradientStop, 4> FaceStops(const FaceLook& look);
 
 // The corner radii of the faces, and the focused face's dotted ring.
 inline constexpr double kFaceRadius = 6;

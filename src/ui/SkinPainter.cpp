@@ -19,10 +19,13 @@ using skin::kOutlineRadius;
 void PaintFaceBody(QPainter& painter, const QSize& size, ButtonState state, qreal radius) {
     const skin::FaceLook look = skin::LookOf(state);
     const QRectF outline = QRectF(0, 0, size.width(), size.height()).adjusted(0.5, 0.5, -0.5, -0.5);
+    const QColor top = ToQColor(look.Top);
+    const QColor bottom = ToQColor(look.Bottom);
     QLinearGradient fill(0, 0, 0, size.height());
-    for (const skin::GradientStop& stop : look.Stops) {
-        fill.setColorAt(stop.At, ToQColor(stop.Shade));
-    }
+    fill.setColorAt(0, top);
+    fill.setColorAt(skin::kFaceMiddle, top.darker(skin::kFaceDarkerPercent));
+    fill.setColorAt(skin::kFaceBreak, bottom.lighter(skin::kFaceLighterPercent));
+    fill.setColorAt(1, bottom);
     painter.setPen(QPen(ToQColor(look.Border), 1));
     painter.setBrush(fill);
     painter.drawRoundedRect(outline, radius, radius);

@@ -73,7 +73,7 @@ void PaintFaceBody(Gdiplus::Graphics& graphics, skin::Size size, skin::ButtonSta
     const RectF outline(0.5f, 0.5f, w - 1, h - 1);
     Gdiplus::GraphicsPath body;
     AddRoundedRect(body, outline, radius);
-    const auto fill = VerticalGradient(h, look.Stops);
+    const auto fill = VerticalGradient(h, skin::FaceStops(look));
     graphics.FillPath(fill.get(), &body);
     Gdiplus::Pen border(ToGdiplus(look.Border), 1);
     graphics.DrawPath(&border, &body);

@@ -8,6 +8,7 @@
 #include "skin/ProgressBar.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <set>
 #include <tuple>
@@ -40,15 +41,41 @@ TEST(ButtonFaces, NormalHotPressedAndDisabledEachLookTheirOwn) {
     std::set<std::tuple<int, int, int>> tops;
     for (const ButtonState state :
          {ButtonState::Normal, ButtonState::Hot, ButtonState::Pressed, ButtonState::Disabled}) {
-        const Colour top = LookOf(state).Stops.front().Shade;
+        const Colour top = LookOf(state).Top;
         tops.insert({top.Red, top.Green, top.Blue});
     }
     EXPECT_EQ(tops.size(), 4u);
     // A pressed face is lit from below; the others from above.
-    EXPECT_LT(LookOf(ButtonState::Pressed).Stops.front().Shade.Blue,
-              LookOf(ButtonState::Pressed).Stops.back().Shade.Blue);
-    EXPECT_GT(LookOf(ButtonState::Normal).Stops.front().Shade.Blue,
-              LookOf(ButtonState::Normal).Stops.back().Shade.Blue);
+    EXPECT_LT(LookOf(ButtonState::Pressed).Top.Blue, LookOf(ButtonState::Pressed).Bottom.Blue);
+    EXPECT_GT(LookOf(ButtonState::Normal).Top.Blue, LookOf(ButtonState::Normal).Bottom.Blue);
+}
+
+// The middle shades as the Linux window's toolkit makes them (its darker(125)
+// and lighter(115) of the face's edges), give or take its finer rounding.
+TEST(ButtonFaces, TheGradientDarkensTheTopAndLightensTheBottomTowardsTheBreak) {
+    struct Row {
+        ButtonState State;
+        Colour TopMiddle, BottomMiddle;
+    };
+    const std::vector<Row> rows = {
+        {ButtonState::Normal, {70, 75, 109}, {44, 47, 74}},
+        {ButtonState::Hot, {90, 96, 138}, {57, 62, 99}},
+        {ButtonState::Pressed, {24, 26, 38}, {83, 89, 131}},
+        {ButtonState::Disabled, {83, 83, 90}, {90, 90, 99}},
+    };
+    const auto near = [](const Colour& a, const Colour& b) {
+        return std::abs(a.Red - b.Red) <= 1 && std::abs(a.Green - b.Green) <= 1 &&
+               std::abs(a.Blue - b.Blue) <= 1;
+    };
+    for (const Row& row : rows) {
+        const FaceLook look = LookOf(row.State);
+        const auto stops = FaceStops(look);
+        EXPECT_EQ(stops.front().Shade, look.Top);
+        EXPECT_EQ(stops.back().Shade, look.Bottom);
+        EXPECT_TRUE(near(stops[1].Shade, row.TopMiddle)) << static_cast<int>(row.State);
+        EXPECT_TRUE(near(stops[2].Shade, row.BottomMiddle)) << static_cast<int>(row.State);
+        EXPECT_LT(stops[1].At, stops[2].At);
+    }
 }
 
 TEST(RoundedOutline, IsTheWindowRectangleWithCornersCutBy25PixelEllipses) {
