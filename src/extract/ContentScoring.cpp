@@ -1,6 +1,8 @@
 #include "extract/ContentScoring.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 
 namespace lumbrant {
 
@@ -9,6 +11,8 @@ namespace {
 constexpr std::uint32_t kMinScoredChars = 25;
 constexpr int kAncestorLevels = 5;
 constexpr std::size_t kAlternatives = 5;
+constexpr std::uint32_t kMinSectionChars = 100;
+constexpr float kMaxSectionLinkDensity = 0.3F;
 
 float LinkDensity(const ElementText& text) {
     return text.Chars == 0 ? 0.0F : static_cast<float>(text.LinkChars) / static_cast<float>(text.Chars);
@@ -80,7 +84,8 @@ public:
 
     void ScoreBlocks() {
         for (const TextBlock& block : Measure_.Blocks) {
-            if (block.Chars < kMinScoredChars) {
+            // List items are too often links and names to speak for prose.
+            if (block.Chars < kMinScoredChars || Tree_.Nodes[block.Owner].Has(kListItem)) {
                 continue;
             }
             const float score = 1.0F + static_cast<float>(block.Commas) +
@@ -247,6 +252,11 @@ std::vector<std::uint32_t> WithSiblings(const PageTree& tree, const TextMeasure&
         }
         const ElementText& text = measure.Elements[child];
         bool append = scorer.IsScored(child) && scorer.Final(child) >= threshold;
+        if (!append && !node.Has(kParagraph) && text.Paragraphs > 0) {
+            // A section of prose beside the candidate, cut off from it by
+            // a figure, an aside or an ad.
+            append = text.Chars >= kMinSectionChars && LinkDensity(text) < kMaxSectionLinkDensity;
+        }
         if (!append && node.Has(kParagraph)) {
             const float density = LinkDensity(text);
             append = (text.Chars > 80 && density < 0.25F) ||
@@ -272,7 +282,15 @@ ArticleChoice ChooseArticle(const PageTree& tree, const TextMeasure& measure,
         return {};
     }
     std::uint32_t top = CommonAncestorOfAlternatives(tree, scorer, ranked);
+    if (std::getenv("XDEBUG")) {
+        for (std::size_t r = 0; r < ranked.size() && r < 8; ++r) {
+            std::fprintf(stderr, "rank %zu node %u tag %s score %.1f chars %u link %u parent %u\n", r, ranked[r],
+                gumbo_normalized_tagname(tree.Nodes[ranked[r]].Tag), scorer.Final(ranked[r]), measure.Elements[ranked[r]].Chars, measure.Elements[ranked[r]].LinkChars, tree.Nodes[ranked[r]].Parent);
+        }
+        std::fprintf(stderr, "after common %u\n", top);
+    }
     top = ClimbToBetterParent(tree, scorer, top);
+    if (std::getenv("XDEBUG")) std::fprintf(stderr, "after climb %u\n", top);
     return {WithSiblings(tree, measure, scorer, top)};
 }
 

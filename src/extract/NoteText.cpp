@@ -2,9 +2,12 @@
 
 namespace lumbrant {
 
-void NoteText::Append(std::string_view folded) {
+void NoteText::Append(std::string_view folded, bool heading) {
     if (!folded.empty() && folded.front() == ' ' && (Line_.empty() || Line_.back() == ' ')) {
         folded.remove_prefix(1);
+    }
+    if (Line_.empty()) {
+        LineIsHeading_ = heading;
     }
     Line_ += folded;
 }
@@ -16,13 +19,15 @@ void NoteText::EndLine() {
     if (Line_.empty()) {
         return;
     }
-    if (!ParagraphOpen_ && !Text_.empty()) {
-        Text_ += kLineEnd;
+    if (!ParagraphOpen_) {
+        Paragraphs_.push_back({{}, LineIsHeading_});
+        ParagraphOpen_ = true;
     }
-    Text_ += Line_;
-    Text_ += kLineEnd;
+    Paragraph& paragraph = Paragraphs_.back();
+    paragraph.Lines += Line_;
+    paragraph.Lines += kLineEnd;
+    paragraph.Heading = paragraph.Heading && LineIsHeading_;
     Line_.clear();
-    ParagraphOpen_ = true;
 }
 
 void NoteText::EndParagraph() {
@@ -32,7 +37,18 @@ void NoteText::EndParagraph() {
 
 std::string NoteText::Take() {
     EndParagraph();
-    return std::move(Text_);
+    while (!Paragraphs_.empty() && Paragraphs_.back().Heading) {
+        Paragraphs_.pop_back();
+    }
+    std::string text;
+    for (std::size_t index = 0; index < Paragraphs_.size(); ++index) {
+        if (!text.empty()) {
+            text += kLineEnd;
+        }
+        text += Paragraphs_[index].Lines;
+    }
+    Paragraphs_.clear();
+    return text;
 }
 
 } // namespace lumbrant

@@ -21,7 +21,7 @@ bool IsAnyOf(GumboTag tag, std::initializer_list<GumboTag> tags) {
 
 bool IsRemovedTag(GumboTag tag) {
     return IsAnyOf(tag, {GUMBO_TAG_HEAD,     GUMBO_TAG_SCRIPT,   GUMBO_TAG_STYLE,
-                         GUMBO_TAG_NOSCRIPT, GUMBO_TAG_TEMPLATE, GUMBO_TAG_IFRAME,
+                         GUMBO_TAG_TEMPLATE, GUMBO_TAG_IFRAME,
                          GUMBO_TAG_OBJECT,   GUMBO_TAG_EMBED,    GUMBO_TAG_SVG,
                          GUMBO_TAG_MATH,     GUMBO_TAG_CANVAS,   GUMBO_TAG_VIDEO,
                          GUMBO_TAG_AUDIO,    GUMBO_TAG_BUTTON,   GUMBO_TAG_INPUT,

@@ -82,6 +82,7 @@ public:
             } else if (node.Has(kLineBreak)) {
                 LineBroken_ = true;
             } else if (node.Has(kBlock)) {
+                LineBroken_ = false;
                 Text_.EndParagraph();
             }
             ++index;
@@ -107,7 +108,8 @@ private:
             LastBlock_ = block;
         }
         LineBroken_ = false;
-        Text_.Append(Tree_.TextOf(Tree_.Nodes[index]));
+        Text_.Append(Tree_.TextOf(Tree_.Nodes[index]),
+                     Tree_.Nodes[Measure_.Blocks[block].Owner].Has(kHeading));
     }
 
     std::string BlockText(const TextBlock& block) const {

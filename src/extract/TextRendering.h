@@ -22,17 +22,24 @@ std::string RenderArticle(const PageTree& tree, const TextMeasure& measure,
                           const std::vector<std::uint32_t>& roots, std::string_view title);
 
 // Joins lines of text: every blank-folded line ends with CR LF, and an
-// empty line stands between paragraphs.
+// empty line stands between paragraphs. Headings that end the text are
+// left out: what they headed was not part of the article.
 class NoteText {
 public:
-    void Append(std::string_view folded);
+    void Append(std::string_view folded, bool heading);
     void EndLine();
     void EndParagraph();
     std::string Take();
 
 private:
-    std::string Text_;
+    struct Paragraph {
+        std::string Lines; // each line ended by CR LF
+        bool Heading = false;
+    };
+
+    std::vector<Paragraph> Paragraphs_;
     std::string Line_;
+    bool LineIsHeading_ = false;
     bool ParagraphOpen_ = false;
 };
 
