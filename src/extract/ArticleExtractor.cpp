@@ -90,7 +90,7 @@ std::string StructuredBodyText(std::string_view body) {
     }
     const PageTree tree = BuildPageTree(html);
     const TextMeasure measure = MeasureText(tree, {.BoilerplateClasses = false});
-    return RenderArticle(tree, measure, {0}, {});
+    return RenderArticle(tree, measure, {0}, kNoNode, {});
 }
 
 struct Attempt {
@@ -109,7 +109,7 @@ Attempt ExtractFromTree(const PageTree& tree, std::string_view summaryText,
         }
         const ArticleChoice choice = ChooseArticle(tree, measure, anchor);
         Attempt attempt;
-        attempt.Text = RenderArticle(tree, measure, choice.Roots, titleText);
+        attempt.Text = RenderArticle(tree, measure, choice.Roots, choice.LeadBlock, titleText);
         attempt.Chars = CharacterCount(attempt.Text);
         if (attempt.Chars >= kEnoughChars) {
             return attempt;

@@ -1,4 +1,5 @@
 #include "extract/ContentScoring.h"
+#include "extract/Knob.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -13,6 +14,7 @@ constexpr int kAncestorLevels = 5;
 constexpr std::size_t kAlternatives = 5;
 constexpr std::uint32_t kMinSectionChars = 100;
 constexpr float kMaxSectionLinkDensity = 0.3F;
+constexpr float kHeldProseShare = 0.75F;
 
 float LinkDensity(const ElementText& text) {
     return text.Chars == 0 ? 0.0F : static_cast<float>(text.LinkChars) / static_cast<float>(text.Chars);
@@ -121,9 +123,9 @@ public:
             }
             const auto node = static_cast<std::uint32_t>(index);
             if (Contains(Tree_, node, anchor.FirstText)) {
-                Score_[index] *= 1.5F;
+                Score_[index] *= Knob("K_ANC1", 1.5F);
             } else if (node > anchor.LastText && node - anchor.LastText < 200) {
-                Score_[index] *= 1.25F;
+                Score_[index] *= Knob("K_ANC2", 1.25F);
             }
         }
     }
@@ -231,6 +233,23 @@ bool EndsSentence(const PageTree& tree, const TextMeasure& measure, std::uint32_
     return false;
 }
 
+// Climbs while the candidate holds too little of its parent's prose: the
+// article goes on beside it.
+std::uint32_t ClimbToProse(const PageTree& tree, const TextMeasure& measure, std::uint32_t top) {
+    std::uint32_t best = top;
+    int level = 0;
+    for (std::uint32_t parent = tree.Nodes[top].Parent;
+         parent != kNoNode && !IsTop(tree, parent) && level < static_cast<int>(Knob("K_PLEV", 4));
+         parent = tree.Nodes[parent].Parent, ++level) {
+        const std::uint32_t held = measure.Elements[best].ProseChars;
+        const std::uint32_t around = measure.Elements[parent].ProseChars;
+        if (static_cast<float>(held) < Knob("K_HELD", kHeldProseShare) * static_cast<float>(around)) {
+            best = parent;
+        }
+    }
+    return best;
+}
+
 // The siblings that continue the article beside the candidate.
 std::vector<std::uint32_t> WithSiblings(const PageTree& tree, const TextMeasure& measure,
                                         const Scorer& scorer, std::uint32_t top) {
@@ -238,7 +257,7 @@ std::vector<std::uint32_t> WithSiblings(const PageTree& tree, const TextMeasure&
     if (parent == kNoNode) {
         return {top};
     }
-    const float threshold = std::max(10.0F, scorer.Final(top) * 0.2F);
+    const float threshold = std::max(10.0F, scorer.Final(top) * Knob("K_SIB", 0.2F));
     std::vector<std::uint32_t> roots;
     for (std::uint32_t child = parent + 1; child < tree.Nodes[parent].End;
          child = tree.Nodes[child].End) {
@@ -255,7 +274,7 @@ std::vector<std::uint32_t> WithSiblings(const PageTree& tree, const TextMeasure&
         if (!append && !node.Has(kParagraph) && text.Paragraphs > 0) {
             // A section of prose beside the candidate, cut off from it by
             // a figure, an aside or an ad.
-            append = text.Chars >= kMinSectionChars && LinkDensity(text) < kMaxSectionLinkDensity;
+            append = Knob("K_SECT", 1) > 0 && text.Chars >= kMinSectionChars && LinkDensity(text) < Knob("K_SECTLD", kMaxSectionLinkDensity);
         }
         if (!append && node.Has(kParagraph)) {
             const float density = LinkDensity(text);
@@ -290,8 +309,13 @@ ArticleChoice ChooseArticle(const PageTree& tree, const TextMeasure& measure,
         std::fprintf(stderr, "after common %u\n", top);
     }
     top = ClimbToBetterParent(tree, scorer, top);
+    top = ClimbToProse(tree, measure, top);
     if (std::getenv("XDEBUG")) std::fprintf(stderr, "after climb %u\n", top);
-    return {WithSiblings(tree, measure, scorer, top)};
+    ArticleChoice choice{WithSiblings(tree, measure, scorer, top)};
+    if (anchorBlock != kNoNode && Knob("K_LEAD", 1) > 0 && measure.Blocks[anchorBlock].FirstText < choice.Roots.front()) {
+        choice.LeadBlock = anchorBlock;
+    }
+    return choice;
 }
 
 } // namespace lumbrant

@@ -20,6 +20,9 @@ struct ArticleChoice {
     // The subtrees that make the article, in document order; empty when the
     // page has no block of text worth one.
     std::vector<std::uint32_t> Roots;
+    // The block that the summary matches when it stands before the roots
+    // (a lead paragraph above the article's body), or kNoNode.
+    std::uint32_t LeadBlock = kNoNode;
 };
 
 // anchorBlock: the block that the feed's summary matches, or kNoNode.

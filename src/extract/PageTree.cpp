@@ -2,6 +2,7 @@
 
 #include "extract/ClassWords.h"
 #include "extract/HtmlParse.h"
+#include "extract/Knob.h"
 #include "text/ByteText.h"
 
 #include <algorithm>
@@ -31,7 +32,8 @@ bool IsRemovedTag(GumboTag tag) {
                          GUMBO_TAG_MENU,     GUMBO_TAG_MAP,      GUMBO_TAG_FRAMESET,
                          GUMBO_TAG_LABEL,    GUMBO_TAG_LEGEND,   GUMBO_TAG_DATALIST,
                          GUMBO_TAG_OUTPUT,   GUMBO_TAG_PROGRESS, GUMBO_TAG_METER,
-                         GUMBO_TAG_TITLE,    GUMBO_TAG_APPLET});
+                         GUMBO_TAG_TITLE,    GUMBO_TAG_APPLET,   GUMBO_TAG_RT,
+                         GUMBO_TAG_RP});
 }
 
 bool IsBlockTag(GumboTag tag) {
@@ -57,10 +59,10 @@ bool IsBlockTag(GumboTag tag) {
 
 std::uint16_t TagFlags(GumboTag tag) {
     std::uint16_t flags = 0;
-    if (IsRemovedTag(tag)) {
+    if (IsRemovedTag(tag) && !(Knob("K_FIG", 1) == 0 && (tag == GUMBO_TAG_FIGURE || tag == GUMBO_TAG_FIGCAPTION)) && !(Knob("K_ASIDE", 1) == 0 && tag == GUMBO_TAG_ASIDE) && !(Knob("K_FOOT", 1) == 0 && tag == GUMBO_TAG_FOOTER)) {
         flags |= kRemoved;
     }
-    if (IsBlockTag(tag)) {
+    if (IsBlockTag(tag) || (tag == GUMBO_TAG_UNKNOWN && Knob("K_UNK", 0) > 0)) {
         flags |= kBlock;
     }
     switch (tag) {
@@ -150,7 +152,7 @@ bool ContainsWord(std::string_view list, std::string_view word) {
 
 std::uint16_t AttributeFlags(const GumboElement& element) {
     std::uint16_t flags = 0;
-    if (IsHidden(element)) {
+    if (Knob("K_HID", 1) > 0 && IsHidden(element)) {
         flags |= kRemoved;
     }
     const std::string_view itemprop = Attribute(element, "itemprop");

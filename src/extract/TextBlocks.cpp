@@ -1,4 +1,5 @@
 #include "extract/TextBlocks.h"
+#include "extract/Knob.h"
 
 namespace lumbrant {
 
@@ -7,6 +8,7 @@ namespace {
 // A form holds an article only when it wraps the whole page (as some site
 // builders do); then it holds far more text than its controls' labels.
 constexpr std::uint32_t kMinFormChars = 1000;
+constexpr std::uint32_t kMinProseChars = 60;
 
 std::uint32_t CommaCount(std::string_view text) {
     std::uint32_t commas = 0;
@@ -36,6 +38,10 @@ std::vector<bool> MarkedSubtrees(const PageTree& tree) {
 }
 
 } // namespace
+
+bool IsProse(const TextBlock& block) {
+    return block.Chars >= kMinProseChars && block.LinkChars * 4 < block.Chars;
+}
 
 std::uint32_t CharacterCount(std::string_view text) {
     std::uint32_t count = 0;
@@ -82,10 +88,10 @@ TextMeasure MeasureText(const PageTree& tree, const Exclusions& exclusions) {
         if (!excluded && node.Has(kForm)) {
             excluded = measure.Elements[index].Chars < kMinFormChars;
         }
-        if (!excluded && node.Has(kHeader)) {
+        if (!excluded && node.Has(kHeader) && Knob("K_HDR", 1) > 0) {
             excluded = !marked[index];
         }
-        if (!excluded && exclusions.BoilerplateClasses && node.ClassBalance < 0 && !marked[index] &&
+        if (!excluded && exclusions.BoilerplateClasses && node.ClassBalance < 0 && (Knob("K_MARK", 1) == 0 || !marked[index]) &&
             node.Tag != GUMBO_TAG_BODY && node.Tag != GUMBO_TAG_HTML) {
             excluded = true;
         }
@@ -150,12 +156,18 @@ TextMeasure MeasureText(const PageTree& tree, const Exclusions& exclusions) {
         if (node.Has(kParagraph) && own.Chars > 0) {
             ++own.Paragraphs;
         }
+        const std::uint32_t block = measure.BlockOf[index];
+        if (block != kNoNode && measure.Blocks[block].FirstText == index &&
+            IsProse(measure.Blocks[block])) {
+            own.ProseChars += measure.Blocks[block].Chars;
+        }
         if (node.Parent != kNoNode) {
             ElementText& parent = measure.Elements[node.Parent];
             parent.Chars += own.Chars;
             parent.LinkChars += own.LinkChars;
             parent.Commas += own.Commas;
             parent.Paragraphs += own.Paragraphs;
+            parent.ProseChars += own.ProseChars;
         }
     }
     return measure;

@@ -26,6 +26,7 @@ struct ElementText {
     std::uint32_t LinkChars = 0;
     std::uint32_t Commas = 0;
     std::uint32_t Paragraphs = 0; // p, pre and blockquote elements with text
+    std::uint32_t ProseChars = 0; // characters of its blocks of prose (IsProse)
 };
 
 struct TextMeasure {
@@ -39,6 +40,9 @@ struct TextMeasure {
 struct Exclusions {
     bool BoilerplateClasses = true; // elements whose class words mark boilerplate
 };
+
+// A block that reads as prose: long enough, and not mostly links.
+bool IsProse(const TextBlock& block);
 
 // Characters of UTF-8 text (its bytes that start a character).
 std::uint32_t CharacterCount(std::string_view text);

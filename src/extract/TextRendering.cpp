@@ -1,5 +1,6 @@
 #include "extract/TextRendering.h"
 
+#include "extract/Knob.h"
 #include "text/ByteText.h"
 
 namespace lumbrant {
@@ -37,7 +38,7 @@ bool IsLinkSection(const TreeNode& node, const ElementText& text) {
     }
     const float share = LinkShare(text.LinkChars, text.Chars);
     const bool marked = node.ClassBalance > 0 || node.Has(kArticleBody);
-    return marked ? share > 0.5F : share > 0.2F;
+    return marked ? share > Knob("K_LS1", 0.5F) : share > Knob("K_LS2", 0.2F);
 }
 
 std::string Comparable(std::string_view text) {
@@ -57,7 +58,7 @@ public:
         const std::string comparableTitle = Comparable(title);
         for (std::size_t index = 0; index < measure.Blocks.size(); ++index) {
             const TextBlock& block = measure.Blocks[index];
-            SkipBlock_[index] = block.LinkChars * 5 >= block.Chars * 4 ||
+            SkipBlock_[index] = static_cast<float>(block.LinkChars) >= Knob("K_LB", 0.8F) * static_cast<float>(block.Chars) ||
                                 (!comparableTitle.empty() && block.Chars < 400 &&
                                  Comparable(BlockText(block)) == comparableTitle);
         }
@@ -88,6 +89,15 @@ public:
             ++index;
         }
         Text_.EndParagraph();
+    }
+
+    void RenderBlock(std::uint32_t block) {
+        const TextBlock& lead = Measure_.Blocks[block];
+        for (std::uint32_t index = lead.FirstText; index <= lead.LastText; ++index) {
+            if (Measure_.BlockOf[index] == block) {
+                AppendText(index);
+            }
+        }
     }
 
     std::string Take() { return Text_.Take(); }
@@ -133,8 +143,12 @@ private:
 } // namespace
 
 std::string RenderArticle(const PageTree& tree, const TextMeasure& measure,
-                          const std::vector<std::uint32_t>& roots, std::string_view title) {
+                          const std::vector<std::uint32_t>& roots, std::uint32_t leadBlock,
+                          std::string_view title) {
     Renderer renderer(tree, measure, title);
+    if (leadBlock != kNoNode) {
+        renderer.RenderBlock(leadBlock);
+    }
     for (const std::uint32_t root : roots) {
         renderer.Render(root);
     }

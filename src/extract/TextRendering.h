@@ -18,8 +18,10 @@ namespace lumbrant {
 
 inline constexpr std::string_view kLineEnd = "\r\n";
 
+// leadBlock: a block rendered before the roots, or kNoNode.
 std::string RenderArticle(const PageTree& tree, const TextMeasure& measure,
-                          const std::vector<std::uint32_t>& roots, std::string_view title);
+                          const std::vector<std::uint32_t>& roots, std::uint32_t leadBlock,
+                          std::string_view title);
 
 // Joins lines of text: every blank-folded line ends with CR LF, and an
 // empty line stands between paragraphs. Headings that end the text are
