@@ -1,6 +1,7 @@
 #include "extract/ArticleExtractor.h"
 
 #include "extract/ContentScoring.h"
+#include "extract/Knob.h"
 #include "extract/PageDecoding.h"
 #include "extract/PageTree.h"
 #include "extract/StructuredData.h"
@@ -18,7 +19,7 @@ namespace {
 
 // An attempt that finds this much text is taken; a shorter one makes the
 // next attempt leave out less.
-constexpr std::uint32_t kEnoughChars = 250;
+constexpr std::uint32_t kEnoughChars = 500;
 // Structured data is taken instead of the page's text when it holds this
 // much more (the page shows a part, or builds the article by script).
 constexpr std::uint32_t kStructuredShare = 2;
@@ -111,7 +112,7 @@ Attempt ExtractFromTree(const PageTree& tree, std::string_view summaryText,
         Attempt attempt;
         attempt.Text = RenderArticle(tree, measure, choice.Roots, choice.LeadBlock, titleText);
         attempt.Chars = CharacterCount(attempt.Text);
-        if (attempt.Chars >= kEnoughChars) {
+        if (attempt.Chars >= Knob("K_ENOUGH", kEnoughChars)) {
             return attempt;
         }
         if (attempt.Chars > best.Chars) {
@@ -152,7 +153,7 @@ ExtractedArticle ExtractArticle(std::string_view pageBytes, std::string_view htt
     Attempt attempt = ExtractFromTree(tree, summaryText, titleText, structuredText);
     ExtractedArticle result;
     result.Encoding = page.Encoding;
-    if (structuredChars > kEnoughChars && structuredChars > kStructuredShare * attempt.Chars) {
+    if (structuredChars > kEnoughChars && structuredChars > Knob("K_LDSHARE", kStructuredShare) * attempt.Chars) {
         result.Found = ExtractedArticle::Kind::Article;
         result.Text = structuredText;
         return result;
