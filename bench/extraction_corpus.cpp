@@ -140,9 +140,9 @@ int RunCorpus(const std::string& corpus, bool showMisses) {
         const auto start = std::chrono::steady_clock::now();
         const ExtractedArticle article =
             ExtractArticle(page, "", metadata.Description, metadata.Title);
-        const double ms = std::chrono::duration<double, std::milli>(
-                              std::chrono::steady_clock::now() - start)
-                              .count();
+        const double ms =
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                .count();
         const double mb = static_cast<double>(page.size()) / (1024.0 * 1024.0);
         if (mb > 0) {
             msPerMb.push_back(ms / mb);
@@ -156,7 +156,8 @@ int RunCorpus(const std::string& corpus, bool showMisses) {
             if (!segment.is_string()) {
                 continue;
             }
-            const bool found = text.find(FoldWhiteSpace(segment.get<std::string>())) != std::string::npos;
+            const bool found =
+                text.find(FoldWhiteSpace(segment.get<std::string>())) != std::string::npos;
             (found ? tally.TruePositives : tally.FalseNegatives)++;
             if (!found && showMisses) {
                 std::cout << "MISSING " << name << ": " << segment.get<std::string>() << "\n";
@@ -166,7 +167,8 @@ int RunCorpus(const std::string& corpus, bool showMisses) {
             if (!segment.is_string()) {
                 continue;
             }
-            const bool found = text.find(FoldWhiteSpace(segment.get<std::string>())) != std::string::npos;
+            const bool found =
+                text.find(FoldWhiteSpace(segment.get<std::string>())) != std::string::npos;
             (found ? tally.FalsePositives : tally.TrueNegatives)++;
             if (found && showMisses) {
                 std::cout << "UNWANTED " << name << ": " << segment.get<std::string>() << "\n";

@@ -1,7 +1,6 @@
 #include "extract/ArticleExtractor.h"
 
 #include "extract/ContentScoring.h"
-#include "extract/Knob.h"
 #include "extract/PageDecoding.h"
 #include "extract/PageTree.h"
 #include "extract/StructuredData.h"
@@ -112,7 +111,7 @@ Attempt ExtractFromTree(const PageTree& tree, std::string_view summaryText,
         Attempt attempt;
         attempt.Text = RenderArticle(tree, measure, choice.Roots, choice.LeadBlock, titleText);
         attempt.Chars = CharacterCount(attempt.Text);
-        if (attempt.Chars >= Knob("K_ENOUGH", kEnoughChars)) {
+        if (attempt.Chars >= kEnoughChars) {
             return attempt;
         }
         if (attempt.Chars > best.Chars) {
@@ -153,7 +152,7 @@ ExtractedArticle ExtractArticle(std::string_view pageBytes, std::string_view htt
     Attempt attempt = ExtractFromTree(tree, summaryText, titleText, structuredText);
     ExtractedArticle result;
     result.Encoding = page.Encoding;
-    if (structuredChars > kEnoughChars && structuredChars > Knob("K_LDSHARE", kStructuredShare) * attempt.Chars) {
+    if (structuredChars > kEnoughChars && structuredChars > kStructuredShare * attempt.Chars) {
         result.Found = ExtractedArticle::Kind::Article;
         result.Text = structuredText;
         return result;

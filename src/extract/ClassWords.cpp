@@ -3,7 +3,6 @@
 #include <array>
 #include <cstddef>
 #include <string>
-#include <cstdlib>
 
 namespace lumbrant {
 
@@ -11,30 +10,37 @@ namespace {
 
 // Words that mark what stands beside an article, matched as whole words.
 constexpr std::array<std::string_view, 58> kBoilerplateWords{{
-    "ad", "ads", "adv", "advert", "aside", "banner", "breadcrumb", "breadcrumbs", "byline",
-    "caption", "comment", "comments", "consent", "cookie", "cookies", "copyright", "credit",
-    "credits", "disqus", "dropdown", "foot", "footer", "footnote", "gdpr", "jump", "kommentar",
-    "kommentare", "login", "masthead", "menu", "meta", "modal", "nav", "navbar", "navigation",
-    "newsletter", "outbrain", "pagination", "pager", "popular", "popup", "print", "promo",
-    "rating", "recommended", "related", "share", "sharing", "sidebar", "signup", "skip",
-    "social", "sponsor", "sponsored", "subscribe", "subscription", "taboola", "tags",
+    "ad",          "ads",       "adv",         "advert",  "aside",     "banner",     "breadcrumb",
+    "breadcrumbs", "byline",    "caption",     "comment", "comments",  "consent",    "cookie",
+    "cookies",     "copyright", "credit",      "credits", "disqus",    "dropdown",   "foot",
+    "footer",      "footnote",  "gdpr",        "jump",    "kommentar", "kommentare", "login",
+    "masthead",    "menu",      "meta",        "modal",   "nav",       "navbar",     "navigation",
+    "newsletter",  "outbrain",  "pagination",  "pager",   "popular",   "popup",      "print",
+    "promo",       "rating",    "recommended", "related", "share",     "sharing",    "sidebar",
+    "signup",      "skip",      "social",      "sponsor", "sponsored", "subscribe",  "subscription",
+    "taboola",     "tags",
 }};
 
 // Stems that mark it even inside a longer word ("relatedposts", "sharebar").
 constexpr std::array<std::string_view, 20> kBoilerplateStems{{
-    "advert",  "breadcrumb", "comment", "cookie",  "disqus",    "footer",    "newsletter",
-    "outbrain", "paywall",   "popup",   "promo",   "recommend", "related",   "share",
-    "sidebar", "social",     "sponsor", "subscri", "taboola",   "trending",
+    "advert",   "breadcrumb", "comment", "cookie",  "disqus",    "footer",   "newsletter",
+    "outbrain", "paywall",    "popup",   "promo",   "recommend", "related",  "share",
+    "sidebar",  "social",     "sponsor", "subscri", "taboola",   "trending",
 }};
 
 constexpr std::array<std::string_view, 20> kContentWords{{
-    "article", "articlebody", "body",    "blog",    "column",   "content",   "entry",
-    "hentry",  "main",        "page",    "post",    "postbody", "prose",     "richtext",
-    "rte",     "story",       "storybody", "text",  "wysiwyg",  "paragraph",
+    "article", "articlebody", "body",      "blog", "column",   "content",   "entry",
+    "hentry",  "main",        "page",      "post", "postbody", "prose",     "richtext",
+    "rte",     "story",       "storybody", "text", "wysiwyg",  "paragraph",
 }};
 
 constexpr std::array<std::string_view, 6> kHiddenNames{{
-    "hidden", "sr-only", "screen-reader-text", "visually-hidden", "visuallyhidden", "offscreen",
+    "hidden",
+    "sr-only",
+    "screen-reader-text",
+    "visually-hidden",
+    "visuallyhidden",
+    "offscreen",
 }};
 
 bool IsLower(char c) {
@@ -61,9 +67,7 @@ bool Contains(const std::array<std::string_view, N>& words, std::string_view wor
 
 template <std::size_t N>
 bool HasStem(const std::array<std::string_view, N>& stems, std::string_view word) {
-    static const std::string skip = std::getenv("K_SKIPSTEM") ? std::string(",") + std::getenv("K_SKIPSTEM") + "," : std::string();
     for (const std::string_view stem : stems) {
-        if (!skip.empty() && skip.find("," + std::string(stem) + ",") != std::string::npos) continue;
         if (word.find(stem) != std::string_view::npos) {
             return true;
         }
@@ -123,10 +127,9 @@ std::string Lower(std::string_view name) {
 ClassHint HintOfName(std::string_view name) {
     bool boilerplate = false;
     bool content = false;
-    static const std::string skip = std::getenv("K_SKIPWORD") ? std::string(",") + std::getenv("K_SKIPWORD") + "," : std::string();
     ForEachWord(name, [&](std::string_view word) {
-        if (!skip.empty() && skip.find("," + std::string(word) + ",") != std::string::npos) return;
-        if (Contains(kBoilerplateWords, word) || (word.size() > 4 && HasStem(kBoilerplateStems, word))) {
+        if (Contains(kBoilerplateWords, word) ||
+            (word.size() > 4 && HasStem(kBoilerplateStems, word))) {
             boilerplate = true;
         } else if (Contains(kContentWords, word)) {
             content = true;

@@ -1,9 +1,6 @@
 #include "extract/ContentScoring.h"
-#include "extract/Knob.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 
 namespace lumbrant {
 
@@ -15,9 +12,17 @@ constexpr std::size_t kAlternatives = 5;
 constexpr std::uint32_t kMinSectionChars = 100;
 constexpr float kMaxSectionLinkDensity = 0.3F;
 constexpr float kHeldProseShare = 0.75F;
+constexpr int kProseLevels = 4;
+constexpr float kHoldsAnchorBonus = 1.5F;
+constexpr float kFollowsAnchorBonus = 1.25F;
+// How far after the summary's block (in nodes) an element counts as following it.
+constexpr std::uint32_t kFollowsAnchorNodes = 200;
+constexpr float kMinSiblingScore = 10.0F;
+constexpr float kSiblingShare = 0.2F;
 
 float LinkDensity(const ElementText& text) {
-    return text.Chars == 0 ? 0.0F : static_cast<float>(text.LinkChars) / static_cast<float>(text.Chars);
+    return text.Chars == 0 ? 0.0F
+                           : static_cast<float>(text.LinkChars) / static_cast<float>(text.Chars);
 }
 
 float TagWeight(GumboTag tag) {
@@ -123,9 +128,9 @@ public:
             }
             const auto node = static_cast<std::uint32_t>(index);
             if (Contains(Tree_, node, anchor.FirstText)) {
-                Score_[index] *= Knob("K_ANC1", 1.5F);
-            } else if (node > anchor.LastText && node - anchor.LastText < 200) {
-                Score_[index] *= Knob("K_ANC2", 1.25F);
+                Score_[index] *= kHoldsAnchorBonus;
+            } else if (node > anchor.LastText && node - anchor.LastText < kFollowsAnchorNodes) {
+                Score_[index] *= kFollowsAnchorBonus;
             }
         }
     }
@@ -239,11 +244,11 @@ std::uint32_t ClimbToProse(const PageTree& tree, const TextMeasure& measure, std
     std::uint32_t best = top;
     int level = 0;
     for (std::uint32_t parent = tree.Nodes[top].Parent;
-         parent != kNoNode && !IsTop(tree, parent) && level < static_cast<int>(Knob("K_PLEV", 4));
+         parent != kNoNode && !IsTop(tree, parent) && level < kProseLevels;
          parent = tree.Nodes[parent].Parent, ++level) {
         const std::uint32_t held = measure.Elements[best].ProseChars;
         const std::uint32_t around = measure.Elements[parent].ProseChars;
-        if (static_cast<float>(held) < Knob("K_HELD", kHeldProseShare) * static_cast<float>(around)) {
+        if (static_cast<float>(held) < kHeldProseShare * static_cast<float>(around)) {
             best = parent;
         }
     }
@@ -257,7 +262,7 @@ std::vector<std::uint32_t> WithSiblings(const PageTree& tree, const TextMeasure&
     if (parent == kNoNode) {
         return {top};
     }
-    const float threshold = std::max(10.0F, scorer.Final(top) * Knob("K_SIB", 0.2F));
+    const float threshold = std::max(kMinSiblingScore, scorer.Final(top) * kSiblingShare);
     std::vector<std::uint32_t> roots;
     for (std::uint32_t child = parent + 1; child < tree.Nodes[parent].End;
          child = tree.Nodes[child].End) {
@@ -274,7 +279,7 @@ std::vector<std::uint32_t> WithSiblings(const PageTree& tree, const TextMeasure&
         if (!append && !node.Has(kParagraph) && text.Paragraphs > 0) {
             // A section of prose beside the candidate, cut off from it by
             // a figure, an aside or an ad.
-            append = Knob("K_SECT", 1) > 0 && text.Chars >= kMinSectionChars && LinkDensity(text) < Knob("K_SECTLD", kMaxSectionLinkDensity);
+            append = text.Chars >= kMinSectionChars && LinkDensity(text) < kMaxSectionLinkDensity;
         }
         if (!append && node.Has(kParagraph)) {
             const float density = LinkDensity(text);
@@ -301,18 +306,10 @@ ArticleChoice ChooseArticle(const PageTree& tree, const TextMeasure& measure,
         return {};
     }
     std::uint32_t top = CommonAncestorOfAlternatives(tree, scorer, ranked);
-    if (std::getenv("XDEBUG")) {
-        for (std::size_t r = 0; r < ranked.size() && r < 8; ++r) {
-            std::fprintf(stderr, "rank %zu node %u tag %s score %.1f chars %u link %u parent %u\n", r, ranked[r],
-                gumbo_normalized_tagname(tree.Nodes[ranked[r]].Tag), scorer.Final(ranked[r]), measure.Elements[ranked[r]].Chars, measure.Elements[ranked[r]].LinkChars, tree.Nodes[ranked[r]].Parent);
-        }
-        std::fprintf(stderr, "after common %u\n", top);
-    }
     top = ClimbToBetterParent(tree, scorer, top);
     top = ClimbToProse(tree, measure, top);
-    if (std::getenv("XDEBUG")) std::fprintf(stderr, "after climb %u\n", top);
     ArticleChoice choice{WithSiblings(tree, measure, scorer, top)};
-    if (anchorBlock != kNoNode && Knob("K_LEAD", 1) > 0 && measure.Blocks[anchorBlock].FirstText < choice.Roots.front()) {
+    if (anchorBlock != kNoNode && measure.Blocks[anchorBlock].FirstText < choice.Roots.front()) {
         choice.LeadBlock = anchorBlock;
     }
     return choice;

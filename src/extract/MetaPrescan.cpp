@@ -1,5 +1,4 @@
 #include "extract/PageDecoding.h"
-
 #include "text/ByteText.h"
 #include "text/Encoding.h"
 

@@ -1,7 +1,5 @@
-#include "extract/TextRendering.h"
-
 #include "extract/BoilerplatePhrases.h"
-#include "extract/Knob.h"
+#include "extract/TextRendering.h"
 
 namespace lumbrant {
 
@@ -40,12 +38,12 @@ void NoteText::EndParagraph() {
 
 std::string NoteText::Take() {
     EndParagraph();
-    while (!Paragraphs_.empty() && (Paragraphs_.back().Heading || Paragraphs_.back().Lines.size() < static_cast<std::size_t>(Knob("K_TAIL", 0)))) {
+    while (!Paragraphs_.empty() && Paragraphs_.back().Heading) {
         Paragraphs_.pop_back();
     }
     std::string text;
     for (std::size_t index = 0; index < Paragraphs_.size(); ++index) {
-        if (Knob("K_APPEAL", 1) > 0 && IsReaderAppeal(Paragraphs_[index].Lines)) {
+        if (IsReaderAppeal(Paragraphs_[index].Lines)) {
             continue;
         }
         if (!text.empty()) {

@@ -24,7 +24,8 @@ std::string_view CharsetOfContentType(std::string_view contentType) {
     const std::string lower = text::AsciiLower(contentType);
     const std::size_t at = lower.find("charset");
     if (at == std::string::npos) {
-        return contentType.find('/') == std::string_view::npos && contentType.find(';') == std::string_view::npos
+        return contentType.find('/') == std::string_view::npos &&
+                       contentType.find(';') == std::string_view::npos
                    ? contentType
                    : std::string_view();
     }
@@ -42,7 +43,8 @@ std::string_view CharsetOfContentType(std::string_view contentType) {
                                           : contentType.substr(start + 1, close - start - 1);
     }
     const std::size_t end = lower.find_first_of("; \t", start);
-    return contentType.substr(start, end == std::string::npos ? std::string_view::npos : end - start);
+    return contentType.substr(start,
+                              end == std::string::npos ? std::string_view::npos : end - start);
 }
 
 DecodedPage DecodePage(std::string_view bytes, std::string_view httpCharset) {

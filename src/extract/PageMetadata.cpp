@@ -9,7 +9,8 @@ PageMetadata ReadPageMetadata(std::string_view pageBytes, std::string_view httpC
     const DecodedPage page = DecodePage(pageBytes, httpCharset);
     PageTree tree = BuildPageTree(page.Text);
     PageMetadata metadata;
-    metadata.Title = tree.OpenGraphTitle.empty() ? std::move(tree.Title) : std::move(tree.OpenGraphTitle);
+    metadata.Title =
+        tree.OpenGraphTitle.empty() ? std::move(tree.Title) : std::move(tree.OpenGraphTitle);
     metadata.Description = std::move(tree.Description);
     return metadata;
 }

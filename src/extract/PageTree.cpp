@@ -2,7 +2,6 @@
 
 #include "extract/ClassWords.h"
 #include "extract/HtmlParse.h"
-#include "extract/Knob.h"
 #include "text/ByteText.h"
 
 #include <algorithm>
@@ -21,48 +20,42 @@ bool IsAnyOf(GumboTag tag, std::initializer_list<GumboTag> tags) {
 }
 
 bool IsRemovedTag(GumboTag tag) {
-    return IsAnyOf(tag, {GUMBO_TAG_HEAD,     GUMBO_TAG_SCRIPT,   GUMBO_TAG_STYLE,
-                         GUMBO_TAG_TEMPLATE, GUMBO_TAG_IFRAME,
-                         GUMBO_TAG_OBJECT,   GUMBO_TAG_EMBED,    GUMBO_TAG_SVG,
-                         GUMBO_TAG_MATH,     GUMBO_TAG_CANVAS,   GUMBO_TAG_VIDEO,
-                         GUMBO_TAG_AUDIO,    GUMBO_TAG_BUTTON,   GUMBO_TAG_INPUT,
-                         GUMBO_TAG_SELECT,   GUMBO_TAG_TEXTAREA, GUMBO_TAG_OPTION,
-                         GUMBO_TAG_NAV,      GUMBO_TAG_ASIDE,    GUMBO_TAG_FOOTER,
-                         GUMBO_TAG_FIGURE,   GUMBO_TAG_FIGCAPTION,
-                         GUMBO_TAG_MENU,     GUMBO_TAG_MAP,      GUMBO_TAG_FRAMESET,
-                         GUMBO_TAG_LABEL,    GUMBO_TAG_LEGEND,   GUMBO_TAG_DATALIST,
-                         GUMBO_TAG_OUTPUT,   GUMBO_TAG_PROGRESS, GUMBO_TAG_METER,
-                         GUMBO_TAG_TITLE,    GUMBO_TAG_APPLET,   GUMBO_TAG_RT,
-                         GUMBO_TAG_RP});
+    return IsAnyOf(tag,
+                   {GUMBO_TAG_HEAD,     GUMBO_TAG_SCRIPT,     GUMBO_TAG_STYLE,  GUMBO_TAG_TEMPLATE,
+                    GUMBO_TAG_IFRAME,   GUMBO_TAG_OBJECT,     GUMBO_TAG_EMBED,  GUMBO_TAG_SVG,
+                    GUMBO_TAG_MATH,     GUMBO_TAG_CANVAS,     GUMBO_TAG_VIDEO,  GUMBO_TAG_AUDIO,
+                    GUMBO_TAG_BUTTON,   GUMBO_TAG_INPUT,      GUMBO_TAG_SELECT, GUMBO_TAG_TEXTAREA,
+                    GUMBO_TAG_OPTION,   GUMBO_TAG_NAV,        GUMBO_TAG_ASIDE,  GUMBO_TAG_FOOTER,
+                    GUMBO_TAG_FIGURE,   GUMBO_TAG_FIGCAPTION, GUMBO_TAG_MENU,   GUMBO_TAG_MAP,
+                    GUMBO_TAG_FRAMESET, GUMBO_TAG_LABEL,      GUMBO_TAG_LEGEND, GUMBO_TAG_DATALIST,
+                    GUMBO_TAG_OUTPUT,   GUMBO_TAG_PROGRESS,   GUMBO_TAG_METER,  GUMBO_TAG_TITLE,
+                    GUMBO_TAG_APPLET,   GUMBO_TAG_RT,         GUMBO_TAG_RP});
 }
 
 bool IsBlockTag(GumboTag tag) {
-    return IsAnyOf(tag, {GUMBO_TAG_ADDRESS, GUMBO_TAG_ARTICLE, GUMBO_TAG_BLOCKQUOTE,
-                         GUMBO_TAG_BODY,    GUMBO_TAG_CENTER,  GUMBO_TAG_DD,
-                         GUMBO_TAG_DETAILS, GUMBO_TAG_DIR,     GUMBO_TAG_DIV,
-                         GUMBO_TAG_DL,      GUMBO_TAG_DT,      GUMBO_TAG_FIELDSET,
-                         GUMBO_TAG_FORM,    GUMBO_TAG_H1,      GUMBO_TAG_H2,
-                         GUMBO_TAG_H3,      GUMBO_TAG_H4,      GUMBO_TAG_H5,
-                         GUMBO_TAG_H6,      GUMBO_TAG_HEADER,  GUMBO_TAG_HGROUP,
-                         GUMBO_TAG_HR,      GUMBO_TAG_HTML,    GUMBO_TAG_LI,
-                         GUMBO_TAG_MAIN,    GUMBO_TAG_OL,      GUMBO_TAG_P,
-                         GUMBO_TAG_PRE,     GUMBO_TAG_SECTION, GUMBO_TAG_SUMMARY,
-                         GUMBO_TAG_TABLE,   GUMBO_TAG_TBODY,   GUMBO_TAG_THEAD,
-                         GUMBO_TAG_TFOOT,   GUMBO_TAG_TR,      GUMBO_TAG_TD,
-                         GUMBO_TAG_TH,      GUMBO_TAG_CAPTION, GUMBO_TAG_UL,
-                         GUMBO_TAG_LISTING, GUMBO_TAG_PLAINTEXT, GUMBO_TAG_XMP,
-                         GUMBO_TAG_NAV,     GUMBO_TAG_ASIDE,   GUMBO_TAG_FOOTER,
-                         GUMBO_TAG_FIGURE,  GUMBO_TAG_FIGCAPTION,
-                         GUMBO_TAG_MENU,    GUMBO_TAG_VIDEO,   GUMBO_TAG_AUDIO,
-                         GUMBO_TAG_IFRAME,  GUMBO_TAG_CANVAS,  GUMBO_TAG_OBJECT});
+    return IsAnyOf(
+        tag, {GUMBO_TAG_ADDRESS,   GUMBO_TAG_ARTICLE, GUMBO_TAG_BLOCKQUOTE, GUMBO_TAG_BODY,
+              GUMBO_TAG_CENTER,    GUMBO_TAG_DD,      GUMBO_TAG_DETAILS,    GUMBO_TAG_DIR,
+              GUMBO_TAG_DIV,       GUMBO_TAG_DL,      GUMBO_TAG_DT,         GUMBO_TAG_FIELDSET,
+              GUMBO_TAG_FORM,      GUMBO_TAG_H1,      GUMBO_TAG_H2,         GUMBO_TAG_H3,
+              GUMBO_TAG_H4,        GUMBO_TAG_H5,      GUMBO_TAG_H6,         GUMBO_TAG_HEADER,
+              GUMBO_TAG_HGROUP,    GUMBO_TAG_HR,      GUMBO_TAG_HTML,       GUMBO_TAG_LI,
+              GUMBO_TAG_MAIN,      GUMBO_TAG_OL,      GUMBO_TAG_P,          GUMBO_TAG_PRE,
+              GUMBO_TAG_SECTION,   GUMBO_TAG_SUMMARY, GUMBO_TAG_TABLE,      GUMBO_TAG_TBODY,
+              GUMBO_TAG_THEAD,     GUMBO_TAG_TFOOT,   GUMBO_TAG_TR,         GUMBO_TAG_TD,
+              GUMBO_TAG_TH,        GUMBO_TAG_CAPTION, GUMBO_TAG_UL,         GUMBO_TAG_LISTING,
+              GUMBO_TAG_PLAINTEXT, GUMBO_TAG_XMP,     GUMBO_TAG_NAV,        GUMBO_TAG_ASIDE,
+              GUMBO_TAG_FOOTER,    GUMBO_TAG_FIGURE,  GUMBO_TAG_FIGCAPTION, GUMBO_TAG_MENU,
+              GUMBO_TAG_VIDEO,     GUMBO_TAG_AUDIO,   GUMBO_TAG_IFRAME,     GUMBO_TAG_CANVAS,
+              GUMBO_TAG_OBJECT});
 }
 
 std::uint16_t TagFlags(GumboTag tag) {
     std::uint16_t flags = 0;
-    if (IsRemovedTag(tag) && !(Knob("K_FIG", 1) == 0 && (tag == GUMBO_TAG_FIGURE || tag == GUMBO_TAG_FIGCAPTION)) && !(Knob("K_ASIDE", 1) == 0 && tag == GUMBO_TAG_ASIDE) && !(Knob("K_FOOT", 1) == 0 && tag == GUMBO_TAG_FOOTER)) {
+    if (IsRemovedTag(tag)) {
         flags |= kRemoved;
     }
-    if (IsBlockTag(tag) || (tag == GUMBO_TAG_UNKNOWN && Knob("K_UNK", 0) > 0)) {
+    if (IsBlockTag(tag)) {
         flags |= kBlock;
     }
     switch (tag) {
@@ -152,7 +145,7 @@ bool ContainsWord(std::string_view list, std::string_view word) {
 
 std::uint16_t AttributeFlags(const GumboElement& element) {
     std::uint16_t flags = 0;
-    if (Knob("K_HID", 1) > 0 && IsHidden(element)) {
+    if (IsHidden(element)) {
         flags |= kRemoved;
     }
     const std::string_view itemprop = Attribute(element, "itemprop");
@@ -163,7 +156,8 @@ std::uint16_t AttributeFlags(const GumboElement& element) {
     if (text::EqualsIgnoreCase(role, "main") || text::EqualsIgnoreCase(role, "article")) {
         flags |= kArticleMark;
     }
-    if (text::EqualsIgnoreCase(role, "navigation") || text::EqualsIgnoreCase(role, "complementary") ||
+    if (text::EqualsIgnoreCase(role, "navigation") ||
+        text::EqualsIgnoreCase(role, "complementary") ||
         text::EqualsIgnoreCase(role, "contentinfo") || text::EqualsIgnoreCase(role, "banner") ||
         text::EqualsIgnoreCase(role, "dialog") || text::EqualsIgnoreCase(role, "alert")) {
         flags |= kRemoved;
@@ -278,8 +272,7 @@ private:
         const GumboElement& element = node.v.element;
         added.Tag = element.tag;
         added.Flags = TagFlags(element.tag) | AttributeFlags(element);
-        const int balance =
-            ClassBalance(Attribute(element, "class"), Attribute(element, "id"));
+        const int balance = ClassBalance(Attribute(element, "class"), Attribute(element, "id"));
         added.ClassBalance = static_cast<std::int8_t>(std::clamp(balance, -8, 8));
         if ((node.parse_flags & GUMBO_INSERTION_BY_PARSER) == 0) {
             Tree_.HasMarkup = true;

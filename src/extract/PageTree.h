@@ -5,9 +5,8 @@
 // tree, what its attributes say (hidden, class words, article markers), its
 // text with blanks folded. Every pass over it is a loop, never a recursion.
 
-#include <gumbo.h>
-
 #include <cstdint>
+#include <gumbo.h>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,11 +19,11 @@ enum NodeFlag : std::uint16_t {
     // attributes) or made for something else (navigation, forms' controls,
     // figures and their captions, asides, footers, the head).
     kRemoved = 1 << 1,
-    kBlock = 1 << 2,      // starts a line of its own
-    kLineBreak = 1 << 3,  // <br>
-    kLink = 1 << 4,       // <a>
-    kHeading = 1 << 5,    // h1 to h6
-    kListItem = 1 << 6,   // li, dt, dd
+    kBlock = 1 << 2,       // starts a line of its own
+    kLineBreak = 1 << 3,   // <br>
+    kLink = 1 << 4,        // <a>
+    kHeading = 1 << 5,     // h1 to h6
+    kListItem = 1 << 6,    // li, dt, dd
     kArticleMark = 1 << 7, // <article>, <main>, role "main" or "article"
     kArticleBody = 1 << 8, // itemprop "articleBody" or "text"
     kForm = 1 << 9,
@@ -38,7 +37,7 @@ inline constexpr std::uint32_t kNoNode = 0xFFFFFFFF;
 
 struct TreeNode {
     std::uint32_t Parent = kNoNode;
-    std::uint32_t End = 0; // one past the last node of its subtree
+    std::uint32_t End = 0;       // one past the last node of its subtree
     std::uint32_t TextBegin = 0; // a text's folded text in PageTree::Text
     std::uint32_t TextSize = 0;
     GumboTag Tag = GUMBO_TAG_UNKNOWN;
@@ -49,11 +48,11 @@ struct TreeNode {
 };
 
 struct PageTree {
-    std::vector<TreeNode> Nodes; // Nodes[0] is the document
-    std::string Text;            // the texts of all text nodes, blanks folded
-    std::string Title;           // <title>, blanks folded
-    std::string Description;     // <meta name="description"> or og:description
-    std::string OpenGraphTitle;  // og:title
+    std::vector<TreeNode> Nodes;     // Nodes[0] is the document
+    std::string Text;                // the texts of all text nodes, blanks folded
+    std::string Title;               // <title>, blanks folded
+    std::string Description;         // <meta name="description"> or og:description
+    std::string OpenGraphTitle;      // og:title
     std::vector<std::string> JsonLd; // the scripts of type application/ld+json
     bool HasMarkup = false;          // an element that the page itself wrote
     bool Truncated = false;          // the parse stopped at a limit

@@ -15,7 +15,8 @@ constexpr float kMinMatch = 0.5F;
 
 bool IsWordByte(char c) {
     const auto byte = static_cast<unsigned char>(c);
-    return byte >= 0x80 || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+    return byte >= 0x80 || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+           (c >= '0' && c <= '9');
 }
 
 // Calls take(word) for each word of at least two bytes, lower-cased.

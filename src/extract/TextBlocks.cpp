@@ -1,5 +1,4 @@
 #include "extract/TextBlocks.h"
-#include "extract/Knob.h"
 
 namespace lumbrant {
 
@@ -15,7 +14,8 @@ std::uint32_t CommaCount(std::string_view text) {
     for (std::size_t at = 0; at < text.size(); ++at) {
         if (text[at] == ',') {
             ++commas;
-        } else if (text.compare(at, 3, "\xEF\xBC\x8C") == 0 || text.compare(at, 3, "\xE3\x80\x81") == 0) {
+        } else if (text.compare(at, 3, "\xEF\xBC\x8C") == 0 ||
+                   text.compare(at, 3, "\xE3\x80\x81") == 0) {
             ++commas; // the full-width comma and the ideographic comma
         }
     }
@@ -84,14 +84,15 @@ TextMeasure MeasureText(const PageTree& tree, const Exclusions& exclusions) {
     // they hold an article marker).
     for (std::size_t index = 0; index < size; ++index) {
         const TreeNode& node = tree.Nodes[index];
-        bool excluded = invisible[index] || (node.Parent != kNoNode && measure.Excluded[node.Parent]);
+        bool excluded =
+            invisible[index] || (node.Parent != kNoNode && measure.Excluded[node.Parent]);
         if (!excluded && node.Has(kForm)) {
             excluded = measure.Elements[index].Chars < kMinFormChars;
         }
-        if (!excluded && node.Has(kHeader) && Knob("K_HDR", 1) > 0) {
+        if (!excluded && node.Has(kHeader)) {
             excluded = !marked[index];
         }
-        if (!excluded && exclusions.BoilerplateClasses && node.ClassBalance < 0 && (Knob("K_MARK", 1) == 0 || !marked[index]) &&
+        if (!excluded && exclusions.BoilerplateClasses && node.ClassBalance < 0 && !marked[index] &&
             node.Tag != GUMBO_TAG_BODY && node.Tag != GUMBO_TAG_HTML) {
             excluded = true;
         }

@@ -1,6 +1,5 @@
 #include "extract/TextRendering.h"
 
-#include "extract/Knob.h"
 #include "text/ByteText.h"
 
 namespace lumbrant {
@@ -8,6 +7,9 @@ namespace lumbrant {
 namespace {
 
 constexpr std::uint32_t kFewCommas = 10;
+constexpr float kLinkBlockShare = 0.8F;
+constexpr float kSectionLinkShare = 0.2F;
+constexpr float kMarkedSectionLinkShare = 0.5F;
 
 float LinkShare(std::uint32_t linkChars, std::uint32_t chars) {
     return chars == 0 ? 0.0F : static_cast<float>(linkChars) / static_cast<float>(chars);
@@ -38,7 +40,7 @@ bool IsLinkSection(const TreeNode& node, const ElementText& text) {
     }
     const float share = LinkShare(text.LinkChars, text.Chars);
     const bool marked = node.ClassBalance > 0 || node.Has(kArticleBody);
-    return marked ? share > Knob("K_LS1", 0.5F) : share > Knob("K_LS2", 0.2F);
+    return marked ? share > kMarkedSectionLinkShare : share > kSectionLinkShare;
 }
 
 std::string Comparable(std::string_view text) {
@@ -58,7 +60,8 @@ public:
         const std::string comparableTitle = Comparable(title);
         for (std::size_t index = 0; index < measure.Blocks.size(); ++index) {
             const TextBlock& block = measure.Blocks[index];
-            SkipBlock_[index] = static_cast<float>(block.LinkChars) >= Knob("K_LB", 0.8F) * static_cast<float>(block.Chars) ||
+            SkipBlock_[index] = static_cast<float>(block.LinkChars) >=
+                                    kLinkBlockShare * static_cast<float>(block.Chars) ||
                                 (!comparableTitle.empty() && block.Chars < 400 &&
                                  Comparable(BlockText(block)) == comparableTitle);
         }

@@ -82,7 +82,8 @@ bool DecodeWithSystem(std::string_view bytes, std::string_view encoding, std::st
     while (inputLeft > 0) {
         char* output = buffer.data();
         std::size_t outputLeft = buffer.size();
-        const std::size_t result = iconv(converter.Handle(), &input, &inputLeft, &output, &outputLeft);
+        const std::size_t result =
+            iconv(converter.Handle(), &input, &inputLeft, &output, &outputLeft);
         const int error = errno;
         out.append(buffer.data(), buffer.size() - outputLeft);
         if (result != static_cast<std::size_t>(-1)) {
