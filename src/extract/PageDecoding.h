@@ -18,10 +18,6 @@ struct DecodedPage {
 
 DecodedPage DecodePage(std::string_view bytes, std::string_view httpCharset);
 
-// The charset parameter of a Content-Type value ("text/html; charset=utf-8"
-// gives "utf-8"), or the whole value when it has no parameter and no "/".
-std::string_view CharsetOfContentType(std::string_view contentType);
-
 // The encoding that the <meta> elements of a page's first 1,024 bytes
 // declare, or empty (the prescan of the web's HTML parsing rules, without
 // a tree: comments are passed over, attributes read as the tokenizer

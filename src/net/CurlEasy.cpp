@@ -1,6 +1,7 @@
 #include "net/CurlEasy.h"
 
 #include "net/FetchAddress.h"
+#include "text/Encoding.h"
 
 #include <memory>
 #include <stdexcept>
@@ -39,6 +40,20 @@ void CurlCleanup::operator()(CURL* handle) const {
 
 void CurlCleanup::operator()(curl_slist* list) const {
     curl_slist_free_all(list);
+}
+
+PageHead HeadOf(CURL* handle) {
+    PageHead head;
+    const char* contentType = nullptr;
+    if (curl_easy_getinfo(handle, CURLINFO_CONTENT_TYPE, &contentType) == CURLE_OK &&
+        contentType != nullptr) {
+        head.Charset = text::CharsetOfContentType(contentType);
+    }
+    const char* url = nullptr;
+    if (curl_easy_getinfo(handle, CURLINFO_EFFECTIVE_URL, &url) == CURLE_OK && url != nullptr) {
+        head.Url = url;
+    }
+    return head;
 }
 
 void CheckCurl(CURLcode code, const char* what) {

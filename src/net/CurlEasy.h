@@ -4,6 +4,7 @@
 // no proxy, no signals, no credentials.
 
 #include "net/FetchLimits.h"
+#include "net/HttpClient.h"
 
 #include <curl/curl.h>
 #include <memory>
@@ -22,6 +23,9 @@ using CurlList = std::unique_ptr<curl_slist, CurlCleanup>;
 // Applies the options every handle of the program carries. Throws
 // std::runtime_error when libcurl refuses one.
 void ApplyCommonOptions(CURL* handle, const FetchLimits& limits);
+
+// What the head of the handle's last answer said.
+PageHead HeadOf(CURL* handle);
 
 // Throws std::runtime_error with libcurl's text when code is not CURLE_OK.
 void CheckCurl(CURLcode code, const char* what);

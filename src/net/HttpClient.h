@@ -11,6 +11,14 @@
 
 namespace lumbrant {
 
+// What the head of an answer said of the page it brought.
+struct PageHead {
+    // The charset its Content-Type named; empty when none.
+    std::string Charset;
+    // The address that answered at last, after any redirect.
+    std::string Url;
+};
+
 class HttpClient {
 public:
     // Throws std::runtime_error when the HTTP stack cannot make or set up the session.
@@ -24,8 +32,8 @@ public:
     // Mozilla/3.0 (compatible; Indy Library)". Redirects are not followed;
     // any other address, any status other than 2xx, a body over the size cap
     // and every transfer error throw std::runtime_error. The body comes back
-    // byte for byte.
-    std::string Get(const std::string& url);
+    // byte for byte, and what its head said in head when one is given.
+    std::string Get(const std::string& url, PageHead* head = nullptr);
 
 private:
     // The platform's session, defined beside its implementation.

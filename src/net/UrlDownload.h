@@ -3,6 +3,7 @@
 // The fallback download: an address into a file, following redirects.
 
 #include "net/FetchLimits.h"
+#include "net/HttpClient.h"
 
 #include <string>
 
@@ -12,7 +13,8 @@ namespace lumbrant {
 // (up to 10 with libcurl; as the system's download does on Windows). Answers false on any failure
 // (an error status and an address that may not be fetched included) and then leaves no partial file
 // behind.
+// What the last answer's head said goes into head when one is given.
 bool DownloadUrlToFile(const std::string& url, const std::string& path,
-                       const FetchLimits& limits = {});
+                       const FetchLimits& limits = {}, PageHead* head = nullptr);
 
 } // namespace lumbrant

@@ -24,9 +24,9 @@ std::string TNewsThread::TemporaryFilePath() const {
                                              : std::string("tempg.ini"));
 }
 
-bool TNewsThread::FetchFallback(const std::string& url, std::string& page) {
+bool TNewsThread::FetchFallback(const std::string& url, std::string& page, PageHead& head) {
     const std::string path = TemporaryFilePath();
-    if (!DownloadUrlToFile(url, path, limits_)) {
+    if (!DownloadUrlToFile(url, path, limits_, &head)) {
         return false;
     }
     const auto content = text::ReadFileBytes(path);
@@ -38,15 +38,15 @@ bool TNewsThread::FetchFallback(const std::string& url, std::string& page) {
 }
 
 std::optional<std::string> TNewsThread::Fetch(const std::string& url, std::string& page,
-                                              bool& fallbackFile) {
+                                              PageHead& head, bool& fallbackFile) {
     try {
         if (!JobHttp) {
             throw std::runtime_error("no HTTP client");
         }
-        page = JobHttp->Get(url);
+        page = JobHttp->Get(url, &head);
         return std::nullopt;
     } catch (const std::exception& error) {
-        if (FetchFallback(url, page)) {
+        if (FetchFallback(url, page, head)) {
             fallbackFile = true;
             return std::nullopt;
         }
@@ -58,12 +58,14 @@ void TNewsThread::FetchFeeds(std::vector<FeedPage>& pages, bool& fallbackFile) {
     for (const FeedSource& feed : JobFeeds) {
         FeedPage& page = pages.emplace_back();
         page.SectionCode = feed.SectionCode;
-        page.Url = feed.Url;
-        if (auto why = Fetch(feed.Url, page.Page, fallbackFile)) {
+        PageHead head{"", feed.Url};
+        if (auto why = Fetch(feed.Url, page.Page, head, fallbackFile)) {
             page.Failed = true;
             page.Page.clear();
             page.Reason = std::move(*why);
         }
+        page.Url = std::move(head.Url);
+        page.Charset = std::move(head.Charset);
     }
 }
 
@@ -77,14 +79,15 @@ void TNewsThread::Execute() {
             // hands over a feed result.
             FetchFeeds(result.Feeds.emplace(), fallbackFile);
         } else {
-            if (auto why = Fetch(JobUrl, result.Page, fallbackFile)) {
+            result.CategoryCode = JobCategoryCode;
+            result.StoryId = JobStoryId;
+            PageHead head;
+            if (auto why = Fetch(JobUrl, result.Page, head, fallbackFile)) {
                 result.Failed = true;
                 result.Page.clear();
                 result.Reason = std::move(*why);
-            } else {
-                result.CategoryCode = JobCategoryCode;
-                result.StoryId = JobStoryId;
             }
+            result.Charset = std::move(head.Charset);
         }
     } catch (...) {
         result.Failed = true;

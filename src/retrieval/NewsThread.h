@@ -44,10 +44,12 @@ public:
 
 private:
     // The page at url, through the HTTP client and else through the fallback
-    // download (which sets fallbackFile when its file is left for later).
-    // Answers why the HTTP client failed when neither brought the page.
-    std::optional<std::string> Fetch(const std::string& url, std::string& page, bool& fallbackFile);
-    bool FetchFallback(const std::string& url, std::string& page);
+    // download (which sets fallbackFile when its file is left for later),
+    // and what its head said. Answers why the HTTP client failed when
+    // neither brought the page.
+    std::optional<std::string> Fetch(const std::string& url, std::string& page, PageHead& head,
+                                     bool& fallbackFile);
+    bool FetchFallback(const std::string& url, std::string& page, PageHead& head);
     void FetchFeeds(std::vector<FeedPage>& pages, bool& fallbackFile);
 
     std::shared_ptr<MessagePort> port_;

@@ -43,6 +43,7 @@ void RunControl::StartRun() {
 
 std::shared_ptr<JobHandle> RunControl::StartFrontPageJob(const std::string& countryEntry) {
     const std::optional<Edition> edition = LoadEdition(workDir_, countryEntry);
+    state_.FeedEdition = edition.has_value();
     if (!edition) {
         return jobs_.StartFrontPageJob(EditionAddress(countryEntry));
     }

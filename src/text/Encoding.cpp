@@ -1,10 +1,38 @@
 #include "text/Encoding.h"
 
+#include "text/ByteText.h"
 #include "text/SystemDecoding.h"
 
 #include <cstdint>
 
 namespace text {
+
+std::string_view CharsetOfContentType(std::string_view contentType) {
+    const std::string lower = AsciiLower(contentType);
+    const std::size_t at = lower.find("charset");
+    if (at == std::string::npos) {
+        return contentType.find('/') == std::string_view::npos &&
+                       contentType.find(';') == std::string_view::npos
+                   ? contentType
+                   : std::string_view();
+    }
+    std::size_t start = lower.find_first_not_of(" \t", at + 7);
+    if (start == std::string::npos || lower[start] != '=') {
+        return {};
+    }
+    start = lower.find_first_not_of(" \t", start + 1);
+    if (start == std::string::npos) {
+        return {};
+    }
+    if (lower[start] == '"' || lower[start] == '\'') {
+        const std::size_t close = lower.find(lower[start], start + 1);
+        return close == std::string::npos ? std::string_view()
+                                          : contentType.substr(start + 1, close - start - 1);
+    }
+    const std::size_t end = lower.find_first_of("; \t", start);
+    return contentType.substr(start,
+                              end == std::string::npos ? std::string_view::npos : end - start);
+}
 
 namespace {
 

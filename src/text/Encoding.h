@@ -16,6 +16,10 @@ namespace text {
 // "windows-1252", "utf8" is "UTF-8". Empty for a label of no encoding.
 std::string_view EncodingForLabel(std::string_view label);
 
+// The charset parameter of a Content-Type value ("text/html; charset=utf-8"
+// gives "utf-8"), or the whole value when it has no parameter and no "/".
+std::string_view CharsetOfContentType(std::string_view contentType);
+
 // The bytes, in the named encoding, as UTF-8. A name that EncodingForLabel
 // does not give (the empty name too) reads as windows-1252.
 std::string DecodeToUtf8(std::string_view bytes, std::string_view encoding);
