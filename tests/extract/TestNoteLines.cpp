@@ -33,8 +33,9 @@ TEST(NoteLines, WritesParagraphsHeadingsAndListItemsAsTheirOwnLines) {
         {"a paragraph that only repeats the headline left out",
          "<p>Harbour plan approved</p><p>Last words.</p>", "Harbour plan &amp; more",
          "Harbour plan approved\r\n\r\nLast words.\r\n"},
-        {"appeals to the reader and blocks of links left out",
-         "<p>Last words.</p><p>Subscribe to our newsletter for more.</p><p><a href=/a>Ferry "
+        {"appeals to the reader, photo credits and blocks of links left out",
+         "<p>Last words.</p><p>Subscribe to our newsletter for more.</p><p>Photo: A. "
+         "Snapper</p><p><a href=/a>Ferry "
          "strike</a> <a href=/b>Bridge works</a></p>",
          "", "Last words.\r\n"},
         {"hidden text and screen-reader text left out",
