@@ -6,8 +6,8 @@ namespace lumbrant {
 
 namespace {
 
-constexpr std::uint32_t kMinScoredChars = 25;
-constexpr int kAncestorLevels = 5;
+constexpr std::uint32_t kMinScoredChars = 40;
+constexpr int kAncestorLevels = 3;
 constexpr std::size_t kAlternatives = 5;
 constexpr std::uint32_t kMinSectionChars = 100;
 constexpr float kMaxSectionLinkDensity = 0.3F;
