@@ -101,6 +101,32 @@ std::vector<PageCase> PageShapes() {
                                      "until the summer ends."}),
          {"Loading", "Home World"}});
 
+    const std::string shortened = ArticleParagraph(101).substr(0, 60) + "\u2026";
+    cases.push_back({"a summary that the publisher shortened picks its story among two alike",
+                     HtmlPage("", furniture + "<div class=\"col\"><div class=\"story\">" +
+                                      ParagraphElements(114, 118) +
+                                      "</div></div><div class=\"col\"><div class=\"story\">" +
+                                      ParagraphElements(100, 104) + "</div></div>" + footer),
+                     "",
+                     shortened,
+                     "",
+                     ExtractedArticle::Kind::Article,
+                     Paragraphs(100, 104),
+                     {ArticleParagraph(114), ArticleParagraph(117)}});
+
+    cases.push_back({"structured data whose body is HTML",
+                     HtmlPage("<script type=\"application/ld+json\">{\"@type\":\"BlogPosting\","
+                              "\"articleBody\":\"<p>" +
+                                  ArticleParagraph(120) + "</p><h2>Later</h2><p>" +
+                                  ArticleParagraph(121) + "</p>\"}</script>",
+                              "<div id=\"root\"></div>"),
+                     "",
+                     "",
+                     "",
+                     ExtractedArticle::Kind::Article,
+                     Joined(Paragraphs(120, 122), {"Later"}),
+                     {"<p>"}});
+
     std::string scripts;
     for (int n = 0; n < 40; ++n) {
         scripts += "<script>var config" + std::to_string(n) +
