@@ -102,15 +102,11 @@ double Median(std::vector<double> values) {
     return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
-ExtractedArticle ExtractLikeAFeed(const std::string& page) {
-    const lumbrant::PageMetadata metadata = lumbrant::ReadPageMetadata(page, "");
-    return ExtractArticle(page, "", metadata.Description, metadata.Title);
-}
-
 int RunOnePage(const std::string& path) {
     const std::string page = ReadWhole(path);
+    const lumbrant::PageMetadata metadata = lumbrant::ReadPageMetadata(page, "");
     const auto start = std::chrono::steady_clock::now();
-    const ExtractedArticle article = ExtractLikeAFeed(page);
+    const ExtractedArticle article = ExtractArticle(page, "", metadata.Description, metadata.Title);
     const double ms =
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     std::cout << article.Text;

@@ -152,7 +152,11 @@ ExtractedArticle ExtractArticle(std::string_view pageBytes, std::string_view htt
     Attempt attempt = ExtractFromTree(tree, summaryText, titleText, structuredText);
     ExtractedArticle result;
     result.Encoding = page.Encoding;
-    if (structuredChars > kEnoughChars && structuredChars > kStructuredShare * attempt.Chars) {
+    const bool structuredIsMore =
+        structuredChars > 0 &&
+        (attempt.Chars == 0 ||
+         (structuredChars > kEnoughChars && structuredChars > kStructuredShare * attempt.Chars));
+    if (structuredIsMore) {
         result.Found = ExtractedArticle::Kind::Article;
         result.Text = structuredText;
         return result;

@@ -54,13 +54,31 @@ constexpr std::array<std::string_view, 40> kAppeals{{
     "leggi anche",
 }};
 
+// A photo's credit line, as a paragraph of its own.
+constexpr std::array<std::string_view, 9> kCredits{{
+    "foto:",
+    "fotos:",
+    "bild:",
+    "photo:",
+    "photos:",
+    "image:",
+    "credit:",
+    "quelle:",
+    "picture:",
+}};
+
 } // namespace
 
-bool IsReaderAppeal(std::string_view paragraph) {
+bool IsBoilerplateParagraph(std::string_view paragraph) {
     if (paragraph.size() > kMaxAppealBytes) {
         return false;
     }
     const std::string lower = text::AsciiLower(paragraph);
+    for (const std::string_view credit : kCredits) {
+        if (lower.compare(0, credit.size(), credit) == 0) {
+            return true;
+        }
+    }
     for (const std::string_view appeal : kAppeals) {
         if (lower.find(appeal) != std::string::npos) {
             return true;

@@ -9,16 +9,18 @@ namespace lumbrant {
 namespace {
 
 // Words that mark what stands beside an article, matched as whole words.
-constexpr std::array<std::string_view, 58> kBoilerplateWords{{
-    "ad",          "ads",       "adv",         "advert",  "aside",     "banner",     "breadcrumb",
-    "breadcrumbs", "byline",    "caption",     "comment", "comments",  "consent",    "cookie",
-    "cookies",     "copyright", "credit",      "credits", "disqus",    "dropdown",   "foot",
-    "footer",      "footnote",  "gdpr",        "jump",    "kommentar", "kommentare", "login",
-    "masthead",    "menu",      "meta",        "modal",   "nav",       "navbar",     "navigation",
-    "newsletter",  "outbrain",  "pagination",  "pager",   "popular",   "popup",      "print",
-    "promo",       "rating",    "recommended", "related", "share",     "sharing",    "sidebar",
-    "signup",      "skip",      "social",      "sponsor", "sponsored", "subscribe",  "subscription",
-    "taboola",     "tags",
+constexpr std::array<std::string_view, 65> kBoilerplateWords{{
+    "ad",         "ads",       "adv",          "advert",      "aside",      "author",
+    "authorbox",  "banner",    "bio",          "biography",   "breadcrumb", "breadcrumbs",
+    "byline",     "caption",   "citation",     "comment",     "comments",   "consent",
+    "cookie",     "cookies",   "copyright",    "credit",      "credits",    "disclaimer",
+    "disqus",     "dropdown",  "foot",         "footer",      "footnote",   "gdpr",
+    "impressum",  "jump",      "kommentar",    "kommentare",  "login",      "masthead",
+    "menu",       "meta",      "modal",        "nav",         "navbar",     "navigation",
+    "newsletter", "outbrain",  "pager",        "pagination",  "popular",    "popup",
+    "print",      "promo",     "rating",       "recommended", "related",    "share",
+    "sharing",    "sidebar",   "signup",       "skip",        "social",     "sponsor",
+    "sponsored",  "subscribe", "subscription", "taboola",     "tags",
 }};
 
 // Stems that mark it even inside a longer word ("relatedposts", "sharebar").

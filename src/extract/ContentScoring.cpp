@@ -6,8 +6,8 @@ namespace lumbrant {
 
 namespace {
 
-constexpr std::uint32_t kMinScoredChars = 25;
-constexpr int kAncestorLevels = 5;
+constexpr std::uint32_t kMinScoredChars = 40;
+constexpr int kAncestorLevels = 3;
 constexpr std::size_t kAlternatives = 5;
 constexpr std::uint32_t kMinSectionChars = 100;
 constexpr float kMaxSectionLinkDensity = 0.3F;
@@ -19,6 +19,8 @@ constexpr float kFollowsAnchorBonus = 1.25F;
 constexpr std::uint32_t kFollowsAnchorNodes = 200;
 constexpr float kMinSiblingScore = 10.0F;
 constexpr float kSiblingShare = 0.2F;
+constexpr float kAnchoredShare = 0.5F;
+constexpr std::uint32_t kMinStoryProse = 400;
 
 float LinkDensity(const ElementText& text) {
     return text.Chars == 0 ? 0.0F
@@ -174,6 +176,31 @@ bool IsTop(const PageTree& tree, std::uint32_t node) {
     return node == 0 || tag == GUMBO_TAG_BODY || tag == GUMBO_TAG_HTML;
 }
 
+// The summary decides between strong candidates: the best one that holds
+// the summary's block goes first, or else the best one that follows it.
+void PutAnchoredFirst(const PageTree& tree, const TextMeasure& measure, const Scorer& scorer,
+                      std::uint32_t anchorBlock, std::vector<std::uint32_t>& ranked) {
+    if (anchorBlock == kNoNode) {
+        return;
+    }
+    const TextBlock& anchor = measure.Blocks[anchorBlock];
+    const float least = kAnchoredShare * scorer.Final(ranked.front());
+    const auto strong = std::find_if(ranked.begin(), ranked.end(), [&](std::uint32_t candidate) {
+        return scorer.Final(candidate) < least;
+    });
+    auto anchored = std::find_if(ranked.begin(), strong, [&](std::uint32_t candidate) {
+        return !IsTop(tree, candidate) && Contains(tree, candidate, anchor.FirstText);
+    });
+    if (anchored == strong) {
+        anchored = std::find_if(ranked.begin(), strong, [&](std::uint32_t candidate) {
+            return candidate > anchor.LastText && candidate - anchor.LastText < kFollowsAnchorNodes;
+        });
+    }
+    if (anchored != strong) {
+        std::rotate(ranked.begin(), anchored, anchored + 1);
+    }
+}
+
 // Several strong candidates under one ancestor: the article is that
 // ancestor, cut into parts.
 std::uint32_t CommonAncestorOfAlternatives(const PageTree& tree, const Scorer& scorer,
@@ -238,6 +265,24 @@ bool EndsSentence(const PageTree& tree, const TextMeasure& measure, std::uint32_
     return false;
 }
 
+// A sibling with a headline of its own, or an <article> of its own, and
+// prose under it, is the next story of the page (as endless pages append
+// it), not a part of this one.
+bool IsAnotherStory(const PageTree& tree, const TextMeasure& measure, std::uint32_t element) {
+    if (measure.Elements[element].ProseChars < kMinStoryProse) {
+        return false;
+    }
+    if (tree.Nodes[element].Tag == GUMBO_TAG_ARTICLE) {
+        return true;
+    }
+    for (std::uint32_t index = element; index < tree.Nodes[element].End; ++index) {
+        if (tree.Nodes[index].Has(kTitleHeading)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // Climbs while the candidate holds too little of its parent's prose: the
 // article goes on beside it.
 std::uint32_t ClimbToProse(const PageTree& tree, const TextMeasure& measure, std::uint32_t top) {
@@ -271,7 +316,7 @@ std::vector<std::uint32_t> WithSiblings(const PageTree& tree, const TextMeasure&
             continue;
         }
         const TreeNode& node = tree.Nodes[child];
-        if (measure.Excluded[child] || node.Has(kText)) {
+        if (measure.Excluded[child] || node.Has(kText) || IsAnotherStory(tree, measure, child)) {
             continue;
         }
         const ElementText& text = measure.Elements[child];
@@ -301,10 +346,11 @@ ArticleChoice ChooseArticle(const PageTree& tree, const TextMeasure& measure,
     Scorer scorer(tree, measure);
     scorer.ScoreBlocks();
     scorer.FavourAnchor(anchorBlock);
-    const std::vector<std::uint32_t> ranked = scorer.Ranked();
+    std::vector<std::uint32_t> ranked = scorer.Ranked();
     if (ranked.empty()) {
         return {};
     }
+    PutAnchoredFirst(tree, measure, scorer, anchorBlock, ranked);
     std::uint32_t top = CommonAncestorOfAlternatives(tree, scorer, ranked);
     top = ClimbToBetterParent(tree, scorer, top);
     top = ClimbToProse(tree, measure, top);

@@ -43,7 +43,7 @@ std::string NoteText::Take() {
     }
     std::string text;
     for (std::size_t index = 0; index < Paragraphs_.size(); ++index) {
-        if (IsReaderAppeal(Paragraphs_[index].Lines)) {
+        if (IsBoilerplateParagraph(Paragraphs_[index].Lines)) {
             continue;
         }
         if (!text.empty()) {

@@ -82,6 +82,7 @@ TextMeasure MeasureText(const PageTree& tree, const Exclusions& exclusions) {
     // What is left out: the invisible, forms of little text, headers outside
     // the article, and elements whose class words mark boilerplate (unless
     // they hold an article marker).
+    std::vector<bool> insideMark(size, false);
     for (std::size_t index = 0; index < size; ++index) {
         const TreeNode& node = tree.Nodes[index];
         bool excluded =
@@ -89,8 +90,10 @@ TextMeasure MeasureText(const PageTree& tree, const Exclusions& exclusions) {
         if (!excluded && node.Has(kForm)) {
             excluded = measure.Elements[index].Chars < kMinFormChars;
         }
+        insideMark[index] = node.Has(kArticleMark) || node.Has(kArticleBody) ||
+                            (node.Parent != kNoNode && insideMark[node.Parent]);
         if (!excluded && node.Has(kHeader)) {
-            excluded = !marked[index];
+            excluded = !marked[index] && !insideMark[index];
         }
         if (!excluded && exclusions.BoilerplateClasses && node.ClassBalance < 0 && !marked[index] &&
             node.Tag != GUMBO_TAG_BODY && node.Tag != GUMBO_TAG_HTML) {

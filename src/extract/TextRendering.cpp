@@ -55,8 +55,10 @@ std::string Comparable(std::string_view text) {
 
 class Renderer {
 public:
-    Renderer(const PageTree& tree, const TextMeasure& measure, std::string_view title)
-        : Tree_(tree), Measure_(measure), SkipBlock_(measure.Blocks.size(), false) {
+    Renderer(const PageTree& tree, const TextMeasure& measure, std::string_view title,
+             bool skipLinkSections)
+        : Tree_(tree), Measure_(measure), SkipBlock_(measure.Blocks.size(), false),
+          SkipLinkSections_(skipLinkSections) {
         const std::string comparableTitle = Comparable(title);
         for (std::size_t index = 0; index < measure.Blocks.size(); ++index) {
             const TextBlock& block = measure.Blocks[index];
@@ -74,7 +76,8 @@ public:
         while (index < end) {
             const TreeNode& node = Tree_.Nodes[index];
             if (Measure_.Excluded[index] || node.Has(kTitleHeading) ||
-                (index != root && IsLinkSection(node, Measure_.Elements[index]))) {
+                (index != root && SkipLinkSections_ &&
+                 IsLinkSection(node, Measure_.Elements[index]))) {
                 if (node.Has(kBlock)) {
                     Text_.EndParagraph();
                 }
@@ -141,6 +144,7 @@ private:
     NoteText Text_;
     std::uint32_t LastBlock_ = kNoNode;
     bool LineBroken_ = false;
+    bool SkipLinkSections_;
 };
 
 } // namespace
@@ -148,14 +152,20 @@ private:
 std::string RenderArticle(const PageTree& tree, const TextMeasure& measure,
                           const std::vector<std::uint32_t>& roots, std::uint32_t leadBlock,
                           std::string_view title) {
-    Renderer renderer(tree, measure, title);
-    if (leadBlock != kNoNode) {
-        renderer.RenderBlock(leadBlock);
-    }
-    for (const std::uint32_t root : roots) {
-        renderer.Render(root);
-    }
-    return renderer.Take();
+    const auto render = [&](bool skipLinkSections) {
+        Renderer renderer(tree, measure, title, skipLinkSections);
+        if (leadBlock != kNoNode) {
+            renderer.RenderBlock(leadBlock);
+        }
+        for (const std::uint32_t root : roots) {
+            renderer.Render(root);
+        }
+        return renderer.Take();
+    };
+    // Links make up much of some articles' own body: when leaving out the
+    // sections heavy with links leaves nothing, they stay.
+    std::string text = render(true);
+    return text.empty() ? render(false) : text;
 }
 
 } // namespace lumbrant

@@ -25,7 +25,8 @@ std::string RenderArticle(const PageTree& tree, const TextMeasure& measure,
 
 // Joins lines of text: every blank-folded line ends with CR LF, and an
 // empty line stands between paragraphs. Headings that end the text are
-// left out: what they headed was not part of the article.
+// left out (what they headed was not part of the article), and so are
+// paragraphs that only talk about the page (BoilerplatePhrases.h).
 class NoteText {
 public:
     void Append(std::string_view folded, bool heading);
