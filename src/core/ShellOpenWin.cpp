@@ -1,7 +1,10 @@
 #include "core/ShellOpen.h"
 
-#include <shellapi.h>
+// shellapi.h needs the types of windows.h before it.
+// clang-format off
 #include <windows.h>
+#include <shellapi.h>
+// clang-format on
 
 namespace lumbrant {
 

@@ -1,99 +1,206 @@
-#include "core/Paths.h"
+#include "device/NoFollowWin.h"
 #include "device/PlayerNotesFolder.h"
 
-#include <filesystem>
 #include <system_error>
-#include <windows.h>
+#include <vector>
 
 namespace lumbrant {
 
-namespace fs = std::filesystem;
-
 namespace {
 
-std::string Failed(const std::string& what) {
-    return what + ": Windows error " + std::to_string(GetLastError());
+constexpr DWORD kCopyChunk = 64 * 1024;
+
+// "<what>: <the system's words for error>".
+std::string Failed(const std::string& what, DWORD error) {
+    return what + ": " + std::system_category().message(static_cast<int>(error));
 }
 
-// FAT and exFAT players hold no links; on NTFS a junction, a link or a
-// volume mounted on a folder is a reparse point and is refused, so that the
-// way to the notes never leaves the player.
-bool IsPlainFolder(const std::string& folder) {
-    const DWORD attributes = GetFileAttributesA(folder.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 &&
-           (attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0;
-}
-
-bool IsReadOnly(DWORD attributes) {
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
-}
-
-// CopyFile leaves the data to the cache; a player unplugged after the rename
-// must not hold a note whose bytes never reached it.
-bool Flush(const std::string& path) {
-    const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        return false;
+std::string Narrow(const std::wstring& name) {
+    if (name.empty()) {
+        return {};
     }
-    const bool flushed = FlushFileBuffers(file) != 0;
-    CloseHandle(file);
-    return flushed;
+    const int length = WideCharToMultiByte(CP_ACP, 0, name.data(), static_cast<int>(name.size()),
+                                           nullptr, 0, nullptr, nullptr);
+    std::string narrow(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(CP_ACP, 0, name.data(), static_cast<int>(name.size()), narrow.data(),
+                        length, nullptr, nullptr);
+    return narrow;
+}
+
+// Why the entry behind handle cannot be replaced by a copy; empty when it can.
+std::string ObstacleOf(const EntryFacts& facts) {
+    if (facts.Link) {
+        return "a symbolic link of that name is in the way";
+    }
+    if (facts.Folder) {
+        return "a folder of that name is in the way";
+    }
+    if (facts.ReadOnly) {
+        return "the file there is read-only";
+    }
+    return {};
+}
+
+// Deletes the file behind handle (opened with DELETE access) through that
+// handle, so that what was checked is what goes.
+bool DeleteThrough(HANDLE handle) {
+    FILE_DISPOSITION_INFO disposition{};
+    disposition.DeleteFile = TRUE;
+    return SetFileInformationByHandle(handle, FileDispositionInfo, &disposition,
+                                      sizeof disposition) != 0;
+}
+
+// Renames the file behind handle (opened with DELETE access) to target, a
+// whole path, replacing a plain file there.
+bool RenameThrough(HANDLE handle, const std::wstring& target) {
+    std::vector<unsigned char> buffer(sizeof(FILE_RENAME_INFO) + target.size() * sizeof(wchar_t));
+    auto* rename = reinterpret_cast<FILE_RENAME_INFO*>(buffer.data());
+    rename->ReplaceIfExists = TRUE;
+    rename->RootDirectory = nullptr;
+    rename->FileNameLength = static_cast<DWORD>(target.size() * sizeof(wchar_t));
+    target.copy(rename->FileName, target.size());
+    rename->FileName[target.size()] = L'\0';
+    return SetFileInformationByHandle(handle, FileRenameInfo, rename,
+                                      static_cast<DWORD>(buffer.size())) != 0;
+}
+
+std::string CopyAll(HANDLE from, HANDLE to) {
+    std::vector<char> buffer(kCopyChunk);
+    for (;;) {
+        DWORD got = 0;
+        if (!ReadFile(from, buffer.data(), kCopyChunk, &got, nullptr)) {
+            return Failed("reading failed", GetLastError());
+        }
+        if (got == 0) {
+            return {};
+        }
+        DWORD put = 0;
+        if (!WriteFile(to, buffer.data(), got, &put, nullptr) || put != got) {
+            return Failed("writing failed", GetLastError());
+        }
+    }
+}
+
+// Opens the folder name inside parent (a path ending in a separator) and
+// holds it: not a link, a folder, and on the volume of the player's root.
+FileHandle OpenStep(const std::wstring& parent, const wchar_t* name, DWORD volume,
+                    std::string& whyNot) {
+    const std::wstring path = parent + name;
+    FileHandle step = OpenNoFollow(path, FILE_LIST_DIRECTORY | FILE_READ_ATTRIBUTES, kHoldTheWay);
+    const auto facts = step.Valid() ? FactsOf(step.Get()) : std::nullopt;
+    const DWORD error = GetLastError();
+    const std::string shown = Narrow(path);
+    if (!facts) {
+        whyNot = Failed(shown, error);
+    } else if (facts->Link) {
+        whyNot = shown + " is a symbolic link";
+    } else if (!facts->Folder) {
+        whyNot = shown + " is no folder";
+    } else if (facts->Volume != volume) {
+        whyNot = shown + " lies on another file system than the player";
+    } else {
+        return step;
+    }
+    return FileHandle();
 }
 
 class WindowsNotesFolder : public PlayerNotesFolder {
 public:
-    explicit WindowsNotesFolder(std::string folder) : folder_(std::move(folder)) {}
+    WindowsNotesFolder(std::wstring folder, FileHandle notes, FileHandle news)
+        : folder_(std::move(folder)), notes_(std::move(notes)), news_(std::move(news)) {}
 
-    // DeleteFile refuses a read-only file by itself; the check says so plainly.
-    // The player's names may hold any character, so they stay wide.
+    // Each entry is opened itself, never what a link leads to, and deleted
+    // through that handle when it is a plain file that the user may change.
     void DeleteFiles() override {
-        std::error_code error;
-        fs::directory_iterator entries(folder_, error);
-        for (; !error && entries != fs::directory_iterator(); entries.increment(error)) {
-            const wchar_t* path = entries->path().c_str();
-            const DWORD attributes = GetFileAttributesW(path);
-            if (attributes != INVALID_FILE_ATTRIBUTES &&
-                (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) == 0 &&
-                !IsReadOnly(attributes)) {
-                DeleteFileW(path);
+        ForEachName(folder_, [&](const std::wstring& name) {
+            const FileHandle entry =
+                OpenNoFollow(folder_ + name, DELETE | FILE_READ_ATTRIBUTES, kShareAll);
+            const auto facts = entry.Valid() ? FactsOf(entry.Get()) : std::nullopt;
+            if (facts && ObstacleOf(*facts).empty()) {
+                DeleteThrough(entry.Get());
             }
-        }
+            return true;
+        });
     }
 
-    std::string PutFile(const std::string& name, const std::string& sourcePath) override {
-        const std::string target = JoinPath(folder_, name);
-        const DWORD attributes = GetFileAttributesA(target.c_str());
-        if (attributes != INVALID_FILE_ATTRIBUTES) {
-            if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
-                return "a symbolic link of that name is in the way";
+    // Each copy is written and flushed under a name of its own, then renamed
+    // through its handle over its name while the folders on the way are held.
+    std::vector<PlayerCopyFailure> PutFiles(const std::vector<PlayerFileCopy>& files) override {
+        std::vector<PlayerCopyFailure> failures;
+        for (std::size_t i = 0; i < files.size(); ++i) {
+            const std::wstring temporary = Widen(kPartialCopyPrefix + std::to_string(i) + ".part");
+            if (std::string why = Put(files[i], temporary); !why.empty()) {
+                failures.push_back({files[i].Name, std::move(why)});
             }
-            if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-                return "a folder of that name is in the way";
-            }
         }
-        if (IsReadOnly(attributes)) {
-            return "the file there is read-only";
-        }
-        const std::string part = JoinPath(folder_, kPartialCopyName);
-        if (!CopyFileA(sourcePath.c_str(), part.c_str(), TRUE)) {
-            return Failed(std::string("cannot create ") + kPartialCopyName);
-        }
-        std::string why;
-        if (!Flush(part)) {
-            why = Failed("flushing failed");
-        } else if (!MoveFileExA(part.c_str(), target.c_str(),
-                                MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-            why = Failed("renaming failed");
-        }
-        if (!why.empty()) {
-            DeleteFileA(part.c_str());
-        }
-        return why;
+        return failures;
     }
 
 private:
-    std::string folder_;
+    // Why name cannot take a copy; empty when it can.
+    std::string Obstacle(const std::wstring& name) const {
+        const FileHandle entry = OpenNoFollow(folder_ + name, FILE_READ_ATTRIBUTES, kShareAll);
+        if (!entry.Valid()) {
+            return {};
+        }
+        const auto facts = FactsOf(entry.Get());
+        return facts ? ObstacleOf(*facts) : Failed("cannot look at the file there", GetLastError());
+    }
+
+    // A copy left by an unplugged player goes; a link or folder of its name stays.
+    void RemoveLeftover(const std::wstring& temporary) const {
+        const FileHandle leftover =
+            OpenNoFollow(folder_ + temporary, DELETE | FILE_READ_ATTRIBUTES, kShareAll);
+        const auto facts = leftover.Valid() ? FactsOf(leftover.Get()) : std::nullopt;
+        if (facts && !facts->Folder) {
+            DeleteThrough(leftover.Get());
+        }
+    }
+
+    std::string Put(const PlayerFileCopy& file, const std::wstring& temporary) const {
+        const std::wstring name = Widen(file.Name);
+        if (std::string why = Obstacle(name); !why.empty()) {
+            return why;
+        }
+        const FileHandle source =
+            OpenNoFollow(Widen(file.SourcePath), GENERIC_READ, FILE_SHARE_READ);
+        const auto sourceFacts = source.Valid() ? FactsOf(source.Get()) : std::nullopt;
+        if (!sourceFacts) {
+            return Failed("cannot read " + file.SourcePath, GetLastError());
+        }
+        if (sourceFacts->Link || sourceFacts->Folder) {
+            return "cannot read " + file.SourcePath + ": no plain file";
+        }
+        RemoveLeftover(temporary);
+        FileHandle part = OpenNoFollow(folder_ + temporary, GENERIC_WRITE | DELETE, 0, CREATE_NEW);
+        if (!part.Valid()) {
+            const DWORD error = GetLastError();
+            return Failed("cannot create " + Narrow(temporary), error);
+        }
+        std::string why = CopyAll(source.Get(), part.Get());
+        // Without this a player unplugged after the rename could hold a note
+        // whose bytes never reached it.
+        if (why.empty() && !FlushFileBuffers(part.Get())) {
+            why = Failed("flushing failed", GetLastError());
+        }
+        if (why.empty() && !RenameThrough(part.Get(), folder_ + name)) {
+            why = Failed("renaming failed", GetLastError());
+        }
+        if (!why.empty()) {
+            DeleteThrough(part.Get());
+            return why;
+        }
+        // The new name reaches the disk with the file's own entry.
+        if (!FlushFileBuffers(part.Get())) {
+            return Failed("flushing the renamed copy failed", GetLastError());
+        }
+        return {};
+    }
+
+    std::wstring folder_;
+    // Held, and so neither renamed nor swapped for a link, while the folder is in use.
+    FileHandle notes_;
+    FileHandle news_;
 };
 
 } // namespace
@@ -105,16 +212,23 @@ std::unique_ptr<PlayerNotesFolder> OpenPlayerNotesFolder(const std::string& root
         whyNot = "no player was chosen";
         return nullptr;
     }
-    // "g:" alone names the current folder of drive g, JoinPath adds the separator.
-    const std::string notes = JoinPath(root, "Notes");
-    const std::string news = JoinPath(notes, "news");
-    for (const std::string& step : {notes, news}) {
-        if (!IsPlainFolder(step)) {
-            whyNot = step + " is no folder";
-            return nullptr;
-        }
+    const std::wstring top = FolderPrefix(root);
+    const FileHandle rootFolder = OpenNoFollow(top, FILE_READ_ATTRIBUTES, kShareAll);
+    const auto rootFacts = rootFolder.Valid() ? FactsOf(rootFolder.Get()) : std::nullopt;
+    if (!rootFacts || !rootFacts->Folder) {
+        whyNot = Failed(root, GetLastError());
+        return nullptr;
     }
-    return std::make_unique<WindowsNotesFolder>(news);
+    FileHandle notes = OpenStep(top, L"Notes", rootFacts->Volume, whyNot);
+    if (!notes.Valid()) {
+        return nullptr;
+    }
+    FileHandle news = OpenStep(top + L"Notes\\", L"news", rootFacts->Volume, whyNot);
+    if (!news.Valid()) {
+        return nullptr;
+    }
+    return std::make_unique<WindowsNotesFolder>(top + L"Notes\\news\\", std::move(notes),
+                                                std::move(news));
 }
 
 } // namespace lumbrant

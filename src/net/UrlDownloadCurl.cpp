@@ -2,7 +2,7 @@
 #include "net/FetchAddress.h"
 #include "net/HttpClient.h"
 #include "net/UrlDownload.h"
-#include "text/DurableFile.h"
+#include "text/PrivateFile.h"
 
 #include <cstdio>
 #include <curl/curl.h>
@@ -66,7 +66,7 @@ bool DownloadUrlToFile(const std::string& url, const std::string& path, const Fe
     }
     Sink sink;
     sink.Cap = limits.MaxBodyBytes;
-    sink.File = text::OpenUninherited(path, "wb");
+    sink.File = text::OpenPrivateFile(path, "wb");
     if (sink.File == nullptr) {
         return false;
     }

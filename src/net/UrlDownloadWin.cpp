@@ -1,30 +1,27 @@
 #include "net/FetchAddress.h"
-#include "net/StatusLine.h"
+#include "net/UrlBindingWin.h"
 #include "net/UrlDownload.h"
+#include "net/WinHttpHandle.h"
 #include "text/FileIo.h"
 
-#include <chrono>
-#include <condition_variable>
-#include <cstdint>
-#include <filesystem>
-#include <memory>
-#include <mutex>
-#include <system_error>
 #include <thread>
 #include <urlmon.h>
 #include <vector>
-#include <windows.h>
 #include <wininet.h>
 
 namespace lumbrant {
 
 namespace {
 
-// The system's URL download works through COM objects; a fetch job's thread
-// has not joined COM yet, so it joins for the download's length.
+constexpr int kMostRedirects = 10;
+
+// The system's URL download works through COM objects and posts its news
+// to the thread that started it, which therefore joins an apartment and
+// pumps its messages; a thread of the download's own keeps that away from
+// the caller's thread.
 class ComApartment {
 public:
-    ComApartment() : joined_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_MULTITHREADED))) {}
+    ComApartment() : joined_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
     ~ComApartment() {
         if (joined_) {
             CoUninitialize();
@@ -33,87 +30,115 @@ public:
     ComApartment(const ComApartment&) = delete;
     ComApartment& operator=(const ComApartment&) = delete;
 
+    bool Joined() const { return joined_; }
+
 private:
     bool joined_;
 };
 
-// A cache entry larger than this holds no plain response head.
-constexpr DWORD kLargestCacheEntry = 64 * 1024;
-
-// The system's download hands back a server's error page as a success; the
-// response head it keeps in its cache says so. A redirect's head (3xx) was
-// followed; without an entry nothing more is known.
-bool AnsweredWithError(const std::string& url) {
-    DWORD size = 0;
-    GetUrlCacheEntryInfoA(url.c_str(), nullptr, &size);
-    if (size == 0 || size > kLargestCacheEntry) {
-        return false;
+// The address in the system's ANSI code page, as MayFetch reads addresses;
+// empty (and so refused) when the code page cannot spell it exactly, since
+// a guessed spelling could hide where the address leads.
+std::string Narrow(const std::wstring& address) {
+    if (address.empty()) {
+        return {};
     }
-    std::vector<std::uint64_t> buffer((size + sizeof(std::uint64_t) - 1) / sizeof(std::uint64_t));
-    auto* entry = reinterpret_cast<INTERNET_CACHE_ENTRY_INFOA*>(buffer.data());
-    if (!GetUrlCacheEntryInfoA(url.c_str(), entry, &size) || entry->lpHeaderInfo == nullptr) {
-        return false;
-    }
-    return StatusCodeOfHead({entry->lpHeaderInfo, entry->dwHeaderInfoSize}) >= 400;
+    // UTF-8 spells every character but takes neither a lossy flag nor best fit.
+    const bool utf8 = GetACP() == CP_UTF8;
+    const DWORD flags = utf8 ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS;
+    BOOL inexact = FALSE;
+    BOOL* const lossy = utf8 ? nullptr : &inexact;
+    const int size = static_cast<int>(address.size());
+    const int length =
+        WideCharToMultiByte(CP_ACP, flags, address.data(), size, nullptr, 0, nullptr, lossy);
+    std::string narrow(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(CP_ACP, flags, address.data(), size, narrow.data(), length, nullptr, lossy);
+    return inexact || length == 0 ? std::string() : narrow;
 }
 
-bool IsWithin(const std::string& path, std::size_t cap) {
-    std::error_code error;
-    const auto size = std::filesystem::file_size(path, error);
-    return !error && size <= cap;
+// Where location leads from base; empty when the two do not combine.
+std::wstring Resolve(const std::wstring& base, const std::wstring& location) {
+    std::vector<wchar_t> combined(INTERNET_MAX_URL_LENGTH + 1);
+    DWORD length = 0;
+    if (FAILED(CoInternetCombineUrl(base.c_str(), location.c_str(), 0, combined.data(),
+                                    static_cast<DWORD>(combined.size()), &length, 0)) ||
+        length >= combined.size()) {
+        return {};
+    }
+    return std::wstring(combined.data(), length);
 }
 
-// One system download on a thread of its own, shared by that thread and the
-// caller, who may stop waiting for it.
-struct SystemDownload {
-    std::mutex Mutex;
-    std::condition_variable Ended;
-    bool Finished = false;
-    bool Succeeded = false;
-    bool GivenUp = false;
-};
+bool Rewind(HANDLE file) {
+    return SetFilePointer(file, 0, nullptr, FILE_BEGIN) != INVALID_SET_FILE_POINTER &&
+           SetEndOfFile(file);
+}
 
-// Runs on the download's own thread. A download that was given up removes
-// its file when it ends at last.
-void Download(const std::shared_ptr<SystemDownload>& download, const std::string& url,
-              const std::string& file) {
-    bool succeeded = false;
-    {
-        const ComApartment apartment;
-        succeeded = SUCCEEDED(URLDownloadToFileA(nullptr, url.c_str(), file.c_str(), 0, nullptr)) &&
-                    !AnsweredWithError(url);
+// Follows url and its redirects into file, each address checked before it
+// is asked for anything. Answers the addresses asked, the first included.
+bool FollowInto(HANDLE file, const std::string& url, const FetchLimits& limits,
+                std::vector<std::wstring>& asked) {
+    BindLimits bind;
+    bind.Deadline = std::chrono::steady_clock::now() + std::chrono::seconds(limits.DeadlineSeconds);
+    bind.Stall = std::chrono::seconds(limits.StallSeconds);
+    bind.MaxBodyBytes = limits.MaxBodyBytes;
+    asked.push_back(WidenAddress(url));
+    for (int redirects = 0;; ++redirects) {
+        if (!Rewind(file)) {
+            return false;
+        }
+        const BindOutcome outcome = BindAddress(asked.back(), file, bind);
+        if (outcome.Arrived) {
+            return true;
+        }
+        if (outcome.Location.empty() || redirects == kMostRedirects) {
+            return false;
+        }
+        std::wstring next = Resolve(asked.back(), outcome.Location);
+        if (!MayFetch(Narrow(next))) {
+            return false;
+        }
+        asked.push_back(std::move(next));
     }
-    const std::lock_guard lock(download->Mutex);
-    download->Finished = true;
-    download->Succeeded = succeeded;
-    if (download->GivenUp) {
-        DeleteFileA(file.c_str());
+}
+
+// Runs on the download's own thread: the whole download into the file at own.
+bool Download(const std::string& url, const std::string& own, const FetchLimits& limits) {
+    const ComApartment apartment;
+    if (!apartment.Joined()) {
+        return false;
     }
-    download->Ended.notify_all();
+    // Without security attributes no program that this one starts inherits it.
+    const HANDLE file = CreateFileA(own.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    std::vector<std::wstring> asked;
+    bool arrived = FollowInto(file, url, limits, asked);
+    arrived = CloseHandle(file) && arrived;
+    // The download is told to keep nothing in the system's cache; whatever
+    // the system kept all the same goes.
+    for (const std::wstring& address : asked) {
+        DeleteUrlCacheEntryW(address.c_str());
+    }
+    return arrived;
 }
 
 } // namespace
 
-// The system download follows redirects by itself and keeps no time-out
-// that a caller sets, so it runs on a thread of its own and is given up at
-// the deadline; its status and the size cap are checked once its file is there.
+// The system's download of every address runs on a thread of the download's
+// own, which ends its binding at the deadline, after a stall or at the size
+// cap, and which is joined before this returns.
 bool DownloadUrlToFile(const std::string& url, const std::string& path, const FetchLimits& limits) {
     if (!MayFetch(url)) {
         return false;
     }
-    // A file of the download's own, so that a download given up never
-    // writes into a file that a later one has made.
+    // A file of the download's own, renamed into place only when whole.
     const std::string own = text::UniqueNameBeside(path, ".part");
-    const auto download = std::make_shared<SystemDownload>();
-    std::thread([download, url, own] { Download(download, url, own); }).detach();
-    std::unique_lock lock(download->Mutex);
-    if (!download->Ended.wait_for(lock, std::chrono::seconds(limits.DeadlineSeconds),
-                                  [&] { return download->Finished; })) {
-        download->GivenUp = true;
-        return false;
-    }
-    if (download->Succeeded && IsWithin(own, limits.MaxBodyBytes) &&
-        MoveFileExA(own.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+    bool arrived = false;
+    std::thread download([&] { arrived = Download(url, own, limits); });
+    download.join();
+    if (arrived && MoveFileExA(own.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING)) {
         return true;
     }
     DeleteFileA(own.c_str());

@@ -3,16 +3,11 @@
 // The platform's part of whole-file reads and writes: DurableFilePosix.cpp
 // or DurableFileWin.cpp, chosen by CMake.
 
-#include <cstdio>
 #include <string>
 #include <string_view>
 #include <system_error>
 
 namespace text {
-
-// Opens the file at path for reading (mode "rb") or writing ("wb") so that
-// no program this one starts inherits it; nullptr when it cannot.
-std::FILE* OpenUninherited(const std::string& path, const char* mode);
 
 // The id of the running process, which tells apart the temporary files of
 // programs that write beside each other.

@@ -30,11 +30,6 @@ std::error_code WriteAll(int file, std::string_view content) {
 
 } // namespace
 
-std::FILE* OpenUninherited(const std::string& path, const char* mode) {
-    // "e" opens with O_CLOEXEC.
-    return std::fopen(path.c_str(), (std::string(mode) + "e").c_str());
-}
-
 unsigned long CurrentProcessId() {
     return static_cast<unsigned long>(::getpid());
 }

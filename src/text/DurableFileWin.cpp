@@ -33,11 +33,6 @@ std::error_code WriteAll(HANDLE file, std::string_view content) {
 
 } // namespace
 
-std::FILE* OpenUninherited(const std::string& path, const char* mode) {
-    // "N" gives a handle that no child process inherits.
-    return std::fopen(path.c_str(), (std::string(mode) + "N").c_str());
-}
-
 unsigned long CurrentProcessId() {
     return ::GetCurrentProcessId();
 }

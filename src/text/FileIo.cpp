@@ -1,6 +1,7 @@
 #include "text/FileIo.h"
 
 #include "text/DurableFile.h"
+#include "text/PrivateFile.h"
 
 #include <atomic>
 #include <filesystem>
@@ -12,7 +13,7 @@ namespace text {
 namespace fs = std::filesystem;
 
 std::optional<std::string> ReadFileBytes(const std::string& path) {
-    std::FILE* file = OpenUninherited(path, "rb");
+    std::FILE* file = OpenPrivateFile(path, "rb");
     if (file == nullptr) {
         return std::nullopt;
     }

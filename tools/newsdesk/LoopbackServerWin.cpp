@@ -11,8 +11,9 @@ namespace {
 
 // A request head larger than this is no request of a test or of the program.
 constexpr std::size_t kLargestHead = 64 * 1024;
-// A client that connects and says nothing is let go after this long.
-constexpr DWORD kReceiveWaitMs = 10000;
+// A client that connects and says nothing, or that stops taking what is
+// sent, is let go after this long.
+constexpr DWORD kWaitMs = 10000;
 
 std::string Lower(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
@@ -83,16 +84,38 @@ bool ParseHead(const std::string& head, HttpRequest& request) {
     return true;
 }
 
-void SendAll(SOCKET connection, const std::string& bytes) {
-    for (std::size_t sent = 0; sent < bytes.size();) {
-        const int chunk = static_cast<int>(std::min<std::size_t>(bytes.size() - sent, 1 << 20));
-        const int put = ::send(connection, bytes.data() + sent, chunk, 0);
-        if (put <= 0) {
-            return;
+class SocketConnection : public HttpConnection {
+public:
+    explicit SocketConnection(SOCKET connection) : connection_(connection) {}
+
+    bool Send(std::string_view bytes) override {
+        for (std::size_t sent = 0; sent < bytes.size();) {
+            const int chunk = static_cast<int>(std::min<std::size_t>(bytes.size() - sent, 1 << 20));
+            const int put = ::send(connection_, bytes.data() + sent, chunk, 0);
+            if (put <= 0) {
+                return false;
+            }
+            sent += static_cast<std::size_t>(put);
         }
-        sent += static_cast<std::size_t>(put);
+        return true;
     }
-}
+
+    // A closed connection reads as readable with nothing (or an error) to read.
+    bool Gone() override {
+        fd_set readable;
+        FD_ZERO(&readable);
+        FD_SET(connection_, &readable);
+        timeval now{};
+        if (::select(0, &readable, nullptr, nullptr, &now) != 1) {
+            return false;
+        }
+        char next = 0;
+        return ::recv(connection_, &next, 1, MSG_PEEK) <= 0;
+    }
+
+private:
+    SOCKET connection_;
+};
 
 std::string Serialize(const HttpReply& reply) {
     std::string bytes = "HTTP/1.1 " + std::to_string(reply.Status) + " " + ReasonOf(reply.Status) +
@@ -175,15 +198,22 @@ void LoopbackServerWin::Accept(std::uintptr_t listener) {
 }
 
 void LoopbackServerWin::Answer(std::uintptr_t connection) {
-    const DWORD wait = kReceiveWaitMs;
+    const DWORD wait = kWaitMs;
     ::setsockopt(connection, SOL_SOCKET, SO_RCVTIMEO, reinterpret_cast<const char*>(&wait),
+                 sizeof wait);
+    ::setsockopt(connection, SOL_SOCKET, SO_SNDTIMEO, reinterpret_cast<const char*>(&wait),
                  sizeof wait);
     HttpRequest request;
     const std::string head = ReadHead(connection);
     if (!head.empty()) {
         const HttpReply reply =
-            ParseHead(head, request) ? handler_(request) : HttpReply{400, {}, {}};
-        SendAll(connection, Serialize(reply));
+            ParseHead(head, request) ? handler_(request) : HttpReply{400, {}, {}, {}};
+        SocketConnection open(connection);
+        if (reply.Written) {
+            reply.Written(open);
+        } else {
+            open.Send(Serialize(reply));
+        }
     }
     ::shutdown(connection, SD_SEND);
     ::closesocket(connection);

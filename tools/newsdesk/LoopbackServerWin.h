@@ -9,6 +9,7 @@
 #include <functional>
 #include <mutex>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -25,10 +26,25 @@ struct HttpRequest {
     std::string Header(const std::string& name) const;
 };
 
+// The open connection of a request, for a reply that its handler writes
+// itself (a test's server that misbehaves on purpose).
+class HttpConnection {
+public:
+    virtual ~HttpConnection() = default;
+    // Sends bytes as they are; false once the client has gone.
+    virtual bool Send(std::string_view bytes) = 0;
+    // True once the client has closed or dropped the connection.
+    virtual bool Gone() = 0;
+};
+
 struct HttpReply {
     int Status = 200;
     std::vector<std::pair<std::string, std::string>> Headers;
     std::string Body;
+    // When set, the fields above are not sent: this writes whatever it
+    // likes, the head included, or nothing at all. The connection closes
+    // when it returns.
+    std::function<void(HttpConnection&)> Written;
 };
 
 class LoopbackServerWin {

@@ -28,7 +28,7 @@ void NewsDesk::ServerDeleter::operator()(Server* server) const {
 int NewsDesk::BindServer() {
     server_.reset(new Server([this](const HttpRequest& request) {
         const Reply reply = Handle(request.Target, request.Path, RequestedEdition(request.Query));
-        HttpReply answer{reply.Status, {{"Content-Type", reply.ContentType}}, reply.Body};
+        HttpReply answer{reply.Status, {{"Content-Type", reply.ContentType}}, reply.Body, {}};
         if (!reply.Location.empty()) {
             answer.Headers.emplace_back("Location", reply.Location);
         }
