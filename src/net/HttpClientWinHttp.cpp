@@ -1,6 +1,7 @@
 #include "net/FetchAddress.h"
 #include "net/HttpClient.h"
 #include "net/WinHttpHandle.h"
+#include "text/Encoding.h"
 
 #include <algorithm>
 #include <chrono>
@@ -103,6 +104,21 @@ std::string ReadBody(HINTERNET request, const FetchLimits& limits, Clock::time_p
     }
 }
 
+// The answer's Content-Type, in the bytes its characters stand for; empty when none.
+std::string ContentType(HINTERNET request) {
+    wchar_t value[256] = {};
+    DWORD size = sizeof value;
+    if (!WinHttpQueryHeaders(request, WINHTTP_QUERY_CONTENT_TYPE, WINHTTP_HEADER_NAME_BY_INDEX,
+                             value, &size, WINHTTP_NO_HEADER_INDEX)) {
+        return {};
+    }
+    std::string narrow;
+    for (std::size_t k = 0; k < size / sizeof(wchar_t) && value[k] != L'\0'; ++k) {
+        narrow += value[k] < 0x80 ? static_cast<char>(value[k]) : '?';
+    }
+    return narrow;
+}
+
 } // namespace
 
 HttpClient::HttpClient(FetchLimits limits)
@@ -122,7 +138,7 @@ HttpClient::HttpClient(FetchLimits limits)
 
 HttpClient::~HttpClient() = default;
 
-std::string HttpClient::Get(const std::string& url) {
+std::string HttpClient::Get(const std::string& url, PageHead* head) {
     if (!MayFetch(url)) {
         throw std::runtime_error(
             "Only http and https addresses without a user name or password are fetched.");
@@ -162,7 +178,12 @@ std::string HttpClient::Get(const std::string& url) {
     if (status < 200 || status > 299) {
         throw std::runtime_error("HTTP/1.1 " + std::to_string(status));
     }
-    return ReadBody(request.get(), limits_, deadline, url);
+    std::string body = ReadBody(request.get(), limits_, deadline, url);
+    if (head != nullptr) {
+        head->Charset = text::CharsetOfContentType(ContentType(request.get()));
+        head->Url = url;
+    }
+    return body;
 }
 
 } // namespace lumbrant
