@@ -139,7 +139,8 @@ Expectation ExpectedFeedRun(const newsdesk::NewsDesk& desk, const std::string& e
                             const std::filesystem::path& scratch) {
     std::vector<FeedPage> feeds;
     for (const std::string& code : codes) {
-        feeds.push_back({code, false, desk.Feed(edition, code), "", desk.FeedUrl(edition, code), ""});
+        feeds.push_back(
+            {code, false, desk.Feed(edition, code), "", desk.FeedUrl(edition, code), ""});
     }
     SectionStoryLists lists;
     // Every feed given parses, so nothing is logged.
