@@ -24,6 +24,10 @@ curl_socket_t OpenUninheritedSocket(void*, curlsocktype, curl_sockaddr* address)
     return ::socket(address->family, address->socktype | SOCK_CLOEXEC, address->protocol);
 }
 
+int GiveUpWhenStopped(void* stop, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
+    return static_cast<const std::atomic<bool>*>(stop)->load() ? 1 : 0;
+}
+
 } // namespace
 
 bool NamesUserOrPassword(const std::string& url) {
@@ -40,6 +44,18 @@ void CurlCleanup::operator()(CURL* handle) const {
 
 void CurlCleanup::operator()(curl_slist* list) const {
     curl_slist_free_all(list);
+}
+
+void GiveUpOn(CURL* handle, const std::atomic<bool>* stop) {
+    if (stop == nullptr) {
+        CheckCurl(curl_easy_setopt(handle, CURLOPT_NOPROGRESS, 1L), "CURLOPT_NOPROGRESS");
+        return;
+    }
+    CheckCurl(curl_easy_setopt(handle, CURLOPT_XFERINFOFUNCTION, GiveUpWhenStopped),
+              "CURLOPT_XFERINFOFUNCTION");
+    CheckCurl(curl_easy_setopt(handle, CURLOPT_XFERINFODATA, const_cast<std::atomic<bool>*>(stop)),
+              "CURLOPT_XFERINFODATA");
+    CheckCurl(curl_easy_setopt(handle, CURLOPT_NOPROGRESS, 0L), "CURLOPT_NOPROGRESS");
 }
 
 PageHead HeadOf(CURL* handle) {

@@ -28,7 +28,8 @@ std::size_t WriteToFile(char* data, std::size_t size, std::size_t count, void* t
     return std::fwrite(data, 1, length, sink->File);
 }
 
-bool Perform(const std::string& url, Sink& sink, const FetchLimits& limits, PageHead* head) {
+bool Perform(const std::string& url, Sink& sink, const FetchLimits& limits, PageHead* head,
+             const std::atomic<bool>* stop) {
     const CurlHandle handle(curl_easy_init());
     if (!handle) {
         return false;
@@ -45,6 +46,7 @@ bool Perform(const std::string& url, Sink& sink, const FetchLimits& limits, Page
         CheckCurl(curl_easy_setopt(handle.get(), CURLOPT_WRITEFUNCTION, WriteToFile),
                   "CURLOPT_WRITEFUNCTION");
         CheckCurl(curl_easy_setopt(handle.get(), CURLOPT_WRITEDATA, &sink), "CURLOPT_WRITEDATA");
+        GiveUpOn(handle.get(), stop);
         if (curl_easy_perform(handle.get()) != CURLE_OK) {
             return false;
         }
@@ -60,7 +62,7 @@ bool Perform(const std::string& url, Sink& sink, const FetchLimits& limits, Page
 } // namespace
 
 bool DownloadUrlToFile(const std::string& url, const std::string& path, const FetchLimits& limits,
-                       PageHead* head) {
+                       PageHead* head, const std::atomic<bool>* stop) {
     if (!MayFetch(url)) {
         return false;
     }
@@ -70,7 +72,7 @@ bool DownloadUrlToFile(const std::string& url, const std::string& path, const Fe
     if (sink.File == nullptr) {
         return false;
     }
-    const bool downloaded = Perform(url, sink, limits, head);
+    const bool downloaded = Perform(url, sink, limits, head, stop);
     const bool closed = std::fclose(sink.File) == 0;
     if (!downloaded || !closed) {
         std::remove(path.c_str());
