@@ -13,6 +13,7 @@ endif()
 get_filename_component(SOURCE_DIR "${SOURCE_DIR}" ABSOLUTE)
 
 set(allowed_text "")
+set(allowed_extract "text")
 set(allowed_net "text")
 set(allowed_core "text")
 set(allowed_frontpage "core;text")
@@ -22,12 +23,12 @@ set(allowed_notes "core;text")
 set(allowed_device "core;text")
 set(allowed_settings "core;text")
 set(allowed_retrieval "feeds;frontpage;net;core;text")
-set(allowed_app "retrieval;feeds;frontpage;article;notes;device;settings;net;core;text")
-set(allowed_ui "app;retrieval;feeds;frontpage;article;notes;device;settings;net;core;text")
+set(allowed_app "retrieval;feeds;frontpage;article;notes;device;settings;net;core;extract;text")
+set(allowed_ui "app;retrieval;feeds;frontpage;article;notes;device;settings;net;core;extract;text")
 # Qt may be included only here and by the entry point.
 set(qt_folders "ui")
 
-set(folders text net core frontpage feeds article notes device settings retrieval app ui)
+set(folders text extract net core frontpage feeds article notes device settings retrieval app ui)
 set(violations "")
 
 file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR}/src

@@ -1,0 +1,72 @@
+#include "extract/BoilerplatePhrases.h"
+
+#include "text/ByteText.h"
+
+#include <array>
+#include <string>
+
+namespace lumbrant {
+
+namespace {
+
+constexpr std::size_t kMaxAppealBytes = 160;
+
+constexpr std::array<std::string_view, 40> kAppeals{{
+    "subscribe",
+    "subscriber",
+    "sign up",
+    "newsletter",
+    "follow us",
+    "follow the",
+    "share this",
+    "read more",
+    "click here",
+    "all rights reserved",
+    "log in",
+    "advertisement",
+    "cookies",
+    "related articles",
+    "you may also like",
+    "recommended for you",
+    "abonnieren",
+    "abonnement",
+    "folgen sie",
+    "jetzt teilen",
+    "artikel teilen",
+    "weiterlesen",
+    "lesen sie auch",
+    "mehr zum thema",
+    "alle rechte vorbehalten",
+    "artikel bewerten",
+    "den artikel bewerten",
+    "anzeige",
+    "das könnte sie auch",
+    "auch interessant",
+    "abonnez",
+    "lire aussi",
+    "partager",
+    "publicité",
+    "suscríbete",
+    "lee también",
+    "publicidad",
+    "temas relacionados",
+    "iscriviti",
+    "leggi anche",
+}};
+
+} // namespace
+
+bool IsReaderAppeal(std::string_view paragraph) {
+    if (paragraph.size() > kMaxAppealBytes) {
+        return false;
+    }
+    const std::string lower = text::AsciiLower(paragraph);
+    for (const std::string_view appeal : kAppeals) {
+        if (lower.find(appeal) != std::string::npos) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace lumbrant

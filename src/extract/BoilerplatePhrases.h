@@ -1,0 +1,14 @@
+#pragma once
+
+// Short paragraphs that only talk to the reader about the page: asking to
+// subscribe, follow, share, sign up, read more, rate the article. Phrases
+// in the languages of most news pages, letter case aside (ASCII).
+
+#include <string_view>
+
+namespace lumbrant {
+
+// True when a paragraph of at most a few lines holds such a phrase.
+bool IsReaderAppeal(std::string_view paragraph);
+
+} // namespace lumbrant
