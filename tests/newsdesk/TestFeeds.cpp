@@ -28,7 +28,9 @@ TEST(Feeds, EverySectionsFeedGivesItsStoriesWhosePagesRepeatTheirSummaries) {
             EXPECT_EQ(desk.BaseUrl() + "/feeds/" + edition + "/" + std::string(code) + ".xml",
                       desk.FeedUrl(edition, std::string(code)));
             quirks += reply.Body;
-            const auto records = lumbrant::ParseFeed(reply.Body, 250);
+            const auto records =
+                lumbrant::ParseFeed({reply.Body, desk.FeedUrl(edition, std::string(code)), ""}, 250)
+                    .Stories;
             std::vector<newsdesk::Story> stories;
             for (const auto& story : desk.Stories(edition)) {
                 if (story.CategoryCode == code) {

@@ -139,10 +139,12 @@ Expectation ExpectedFeedRun(const newsdesk::NewsDesk& desk, const std::string& e
                             const std::filesystem::path& scratch) {
     std::vector<FeedPage> feeds;
     for (const std::string& code : codes) {
-        feeds.push_back({code, false, desk.Feed(edition, code), "", desk.FeedUrl(edition, code), ""});
+        feeds.push_back(
+            {code, false, desk.Feed(edition, code), "", desk.FeedUrl(edition, code), ""});
     }
     SectionStoryLists lists;
-    // Every feed given parses, so nothing is logged.
+    // Every feed given parses; what is logged (items without a link) is
+    // no note's business.
     const std::string workDir = scratch.string();
     int logCounter = 0;
     AddFeedStories(feeds, mostItems, lists, ErrorLog(workDir, logCounter));
