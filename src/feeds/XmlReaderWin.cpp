@@ -1,3 +1,4 @@
+#include "feeds/DtdFreeDocument.h"
 #include "feeds/XmlReader.h"
 
 #include <cstdio>
@@ -71,14 +72,11 @@ XmlError AtLine(IXmlReader& reader, const std::string& what) {
     return XmlError(what + " at line " + std::to_string(line));
 }
 
-// No document type is ever read, so none can declare an entity; one that
-// would have is named as such, as the reader of other systems names it.
-XmlError Refusal(HRESULT result, std::string_view document, IXmlReader& reader) {
+// No document type is ever read: DtdFreeDocument took out the one a
+// document had, so only one it could not find the end of is left here.
+XmlError Refusal(HRESULT result, IXmlReader& reader) {
     if (result == static_cast<HRESULT>(WC_E_DTDPROHIBITED)) {
-        const auto type = document.find("<!DOCTYPE");
-        const bool entities = document.find("<!ENTITY", type) != std::string_view::npos;
-        return XmlError(entities ? "the document declares entities"
-                                 : "the document declares a document type");
+        return AtLine(reader, "a document type that does not end");
     }
     char code[16];
     std::snprintf(code, sizeof code, "%08lx", static_cast<unsigned long>(result));
@@ -87,7 +85,8 @@ XmlError Refusal(HRESULT result, std::string_view document, IXmlReader& reader) 
 
 } // namespace
 
-void ReadXml(std::string_view document, XmlHandler& handler, std::size_t maxDepth) {
+void ReadXml(std::string_view original, XmlHandler& handler, std::size_t maxDepth) {
+    const std::string document = DtdFreeDocument(original);
     Owned<IXmlReader> reader = MakeReader();
     Owned<IStream> input(SHCreateMemStream(reinterpret_cast<const BYTE*>(document.data()),
                                            static_cast<UINT>(document.size())));
@@ -156,12 +155,13 @@ void ReadXml(std::string_view document, XmlHandler& handler, std::size_t maxDept
         default:
             break;
         }
-        if (handler.Satisfied()) {
+        // Whatever follows the root element is no part of the document.
+        if (handler.Satisfied() || (rootSeen && depth == 0)) {
             return;
         }
     }
     if (FAILED(result)) {
-        throw Refusal(result, document, *reader);
+        throw Refusal(result, *reader);
     }
     if (!rootSeen) {
         throw AtLine(*reader, "no element found");
