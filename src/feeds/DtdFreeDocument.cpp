@@ -5,13 +5,11 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 
 namespace lumbrant {
 
 namespace {
-
-// HTML5's longest name has 31 letters.
-constexpr std::size_t kLongestName = 32;
 
 bool IsPredefined(std::string_view name) {
     return name == "amp" || name == "lt" || name == "gt" || name == "quot" || name == "apos";
@@ -66,29 +64,23 @@ DocumentType ReadDocumentType(std::string_view document, std::size_t at) {
     return type;
 }
 
-// Appends the reference at at (its "&" there) and answers where the text
-// goes on.
-std::size_t AppendReferenceAt(std::string& out, std::string_view document, std::size_t at) {
-    const std::size_t semicolon = document.substr(at, kLongestName + 2).find(';');
-    if (semicolon != std::string_view::npos) {
-        const std::string_view name = document.substr(at + 1, semicolon - 1);
-        const text::NamedCharacter* named = text::FindNamedCharacter(name);
-        if (named != nullptr && !IsPredefined(name)) {
-            AppendReference(out, named->First);
-            if (named->Second != 0) {
-                AppendReference(out, named->Second);
-            }
-            return at + semicolon + 1;
-        }
+// The name of the entity reference at at (its "&" there), or nothing when
+// no name and ";" follow it: then it is a numeric reference or no
+// reference at all, which the reader judges.
+std::optional<std::string_view> ReferredName(std::string_view document, std::size_t at) {
+    const std::size_t end = document.find_first_of(" \t\r\n<&;\"'", at + 1);
+    if (end == std::string_view::npos || document[end] != ';' || end == at + 1 ||
+        document[at + 1] == '#') {
+        return std::nullopt;
     }
-    out += '&';
-    return at + 1;
+    return document.substr(at + 1, end - at - 1);
 }
 
 } // namespace
 
-std::string DtdFreeDocument(std::string_view document) {
-    std::string out;
+DtdFreeText DtdFreeDocument(std::string_view document) {
+    DtdFreeText free;
+    std::string& out = free.Text;
     out.reserve(document.size());
     std::size_t at = 0;
     while (at < document.size()) {
@@ -101,7 +93,22 @@ std::string DtdFreeDocument(std::string_view document) {
         const std::string_view rest = document.substr(at);
         std::size_t next = at + 1;
         if (rest.starts_with("&")) {
-            at = AppendReferenceAt(out, document, at);
+            const auto name = ReferredName(document, at);
+            if (!name || IsPredefined(*name)) {
+                out += '&';
+                ++at;
+                continue;
+            }
+            const text::NamedCharacter* named = text::FindNamedCharacter(*name);
+            if (named == nullptr) {
+                free.CutAtUnknownName = true;
+                return free;
+            }
+            AppendReference(out, named->First);
+            if (named->Second != 0) {
+                AppendReference(out, named->Second);
+            }
+            at += name->size() + 2;
             continue;
         }
         if (rest.starts_with("<![CDATA[")) {
@@ -127,7 +134,7 @@ std::string DtdFreeDocument(std::string_view document) {
         out.append(document.substr(at, next - at));
         at = next;
     }
-    return out;
+    return free;
 }
 
 } // namespace lumbrant

@@ -9,11 +9,19 @@
 
 namespace lumbrant {
 
-// The document with every named reference of HTML5 outside CDATA sections,
-// comments and processing instructions written as the numeric reference
-// of its characters ("&nbsp;" as "&#xA0;"), and with its document type
-// declaration blanked but for its line breaks. Throws XmlError ("the
-// document declares entities") when that declaration declares an entity.
-std::string DtdFreeDocument(std::string_view document);
+struct DtdFreeText {
+    // The document with every named reference of HTML5 outside CDATA
+    // sections, comments and processing instructions written as the
+    // numeric reference of its characters ("&nbsp;" as "&#xA0;"), and its
+    // document type declaration blanked but for its line breaks; cut short
+    // where it refers to a name that HTML5 does not know.
+    std::string Text;
+    // True when the text was cut there.
+    bool CutAtUnknownName = false;
+};
+
+// Throws XmlError ("the document declares entities") when its document
+// type declaration declares an entity.
+DtdFreeText DtdFreeDocument(std::string_view document);
 
 } // namespace lumbrant

@@ -2,7 +2,7 @@
 
 // A relative reference read against an absolute base address as RFC 3986
 // resolves one: libcurl's URL API on Linux (LinkResolverCurl.cpp), the
-// system's UrlCombine on Windows (LinkResolverWin.cpp). Nothing is fetched.
+// system's URI objects (urlmon) on Windows (LinkResolverWin.cpp). Nothing is fetched.
 
 #include <string>
 

@@ -1,7 +1,8 @@
 #include "feeds/LinkResolver.h"
 
-#include <shlwapi.h>
+#include <memory>
 #include <string_view>
+#include <urlmon.h>
 #include <windows.h>
 
 namespace lumbrant {
@@ -31,23 +32,35 @@ std::string Narrow(std::wstring_view text) {
     return out;
 }
 
+struct Release {
+    void operator()(IUnknown* object) const { object->Release(); }
+};
+
+struct FreeString {
+    void operator()(BSTR text) const { SysFreeString(text); }
+};
+
 } // namespace
 
+// The URI objects of urlmon resolve as RFC 3986 does; UrlCombine, older,
+// leaves dot segments in place and drops a query's path.
 std::string ResolveReference(const std::string& base, const std::string& reference) {
-    const std::wstring wideBase = Wide(base);
-    const std::wstring wideReference = Wide(reference);
-    DWORD size = 0;
-    WCHAR probe[1];
-    if (UrlCombineW(wideBase.c_str(), wideReference.c_str(), probe, &size, 0) != E_POINTER ||
-        size == 0) {
+    IUri* baseUri = nullptr;
+    if (FAILED(CreateUri(Wide(base).c_str(), Uri_CREATE_CANONICALIZE, 0, &baseUri))) {
         return {};
     }
-    std::wstring out(size, L'\0');
-    if (FAILED(UrlCombineW(wideBase.c_str(), wideReference.c_str(), out.data(), &size, 0))) {
+    const std::unique_ptr<IUri, Release> ownedBase(baseUri);
+    IUri* resolved = nullptr;
+    if (FAILED(CoInternetCombineUrlEx(baseUri, Wide(reference).c_str(), 0, &resolved, 0))) {
         return {};
     }
-    out.resize(size);
-    return Narrow(out);
+    const std::unique_ptr<IUri, Release> ownedResolved(resolved);
+    BSTR text = nullptr;
+    if (FAILED(resolved->GetAbsoluteUri(&text)) || text == nullptr) {
+        return {};
+    }
+    const std::unique_ptr<OLECHAR, FreeString> ownedText(text);
+    return Narrow(std::wstring_view(text, SysStringLen(text)));
 }
 
 } // namespace lumbrant
