@@ -127,7 +127,8 @@ void OnEntityDeclaration(void* data, const XML_Char*, int, const XML_Char*, int,
 
 // Where the document refers to an entity that nobody declared (expat calls
 // it skipped, since the document has a DTD it has not read): refused, as
-// it is on every system.
+// it is on every system. Expat cannot tell of one inside an attribute's
+// value; there the reference is dropped.
 void OnSkippedEntity(void* data, const XML_Char*, int) {
     Reading& reading = Of(data);
     if (!reading.Stopped) {
