@@ -111,8 +111,12 @@ Utf8Evidence WeighUtf8(std::string_view bytes) {
     }
 }
 
-bool IsWideEncoding(std::string_view encoding) {
-    return encoding.starts_with("UTF-16") || encoding.starts_with("UTF-32");
+// True when the encoding reads markup in ASCII as ASCII, as any encoding of
+// a document whose bytes read as ASCII must (UTF-16, UTF-32 and EBCDIC do
+// not: a name of theirs there is contradicted by the bytes).
+bool KeepsAscii(const std::string& encoding) {
+    constexpr std::string_view kMarkup = "<?xml version=\"1.0\"?><a b='c'>&#38;</a>";
+    return text::DecodeToUtf8(kMarkup, encoding) == kMarkup;
 }
 
 // The text from its first "<?xml" on when only blanks or byte-order marks
@@ -138,7 +142,7 @@ std::string EncodingOfAsciiBytes(std::string_view bytes, std::string_view httpCh
         DeclarationAtStart(FromDeclaration(bytes)).value_or(Declaration{}).Encoding;
     for (const std::string_view label : {httpCharset, declared}) {
         std::string name = text::EncodingForAnyLabel(label);
-        if (!name.empty() && !IsWideEncoding(name)) {
+        if (!name.empty() && KeepsAscii(name)) {
             names.push_back(std::move(name));
         }
     }

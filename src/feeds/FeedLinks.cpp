@@ -51,6 +51,24 @@ bool IsFetchable(std::string_view address) {
     return true;
 }
 
+// The reference with every byte beyond ASCII written as a percent escape,
+// as RFC 3987 makes a URI of an IRI; what is already escaped stays.
+std::string Escaped(std::string_view reference) {
+    constexpr char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    for (const char c : reference) {
+        const auto byte = static_cast<std::uint8_t>(c);
+        if (byte < 0x80) {
+            out += c;
+        } else {
+            out += '%';
+            out += kHex[byte >> 4];
+            out += kHex[byte & 0x0F];
+        }
+    }
+    return out;
+}
+
 } // namespace
 
 std::string ReadAgainst(const std::string& base, std::string_view reference) {
@@ -65,7 +83,7 @@ std::string ReadAgainst(const std::string& base, std::string_view reference) {
         // 5.2.2), where libcurl would keep only its folder.
         return base.substr(0, base.find('#')) + std::string(reference);
     }
-    return ResolveReference(base, std::string(reference));
+    return ResolveReference(base, Escaped(reference));
 }
 
 StoryLink ReadStoryLink(const std::string& base, std::string_view reference) {

@@ -12,8 +12,9 @@ namespace lumbrant {
 
 // The reference read against the base: as it stands when it names a
 // scheme of its own, else resolved as RFC 3986 resolves a relative
-// reference. Empty when there is no base to read a relative one against,
-// or it cannot be read as an address.
+// reference, its bytes beyond ASCII written as percent escapes of UTF-8.
+// Empty when there is no base to read a relative one against, or it
+// cannot be read as an address.
 std::string ReadAgainst(const std::string& base, std::string_view reference);
 
 struct StoryLink {

@@ -57,6 +57,7 @@ TEST(FeedEncoding, TheBytesAreReadInTheEncodingThatXmlsRulesFind) {
          "", "windows-1252", "<rss>Straße é</rss>"},
         {"no declaration, UTF-8 bytes", "<rss>Straße</rss>", "", "UTF-8", "<rss>Straße</rss>"},
         {"declares UTF-16, sends UTF-8", Declared("UTF-16", "Café"), "", "UTF-8", Read("Café")},
+        {"declares EBCDIC, sends ASCII", Declared("IBM037", "News"), "", "UTF-8", Read("News")},
         {"UTF-16 with its byte-order mark",
          "\xFF\xFE" + Encoded<char16_t>(u"<?xml version=\"1.0\" encoding=\"UTF-16\"?><rss>Café"
                                         u"</rss>",

@@ -127,6 +127,8 @@ TEST(FeedLinks, ReferencesResolveAsRfc3986Says) {
         {"g/./h", "http://a/b/c/g/h"},
         {"g/../h", "http://a/b/c/h"},
         {"g?y/../x", "http://a/b/c/g?y/../x"},
+        {"caf\xC3\xA9?q=%C3%A9", "http://a/b/c/caf%C3%A9?q=%C3%A9"},
+        {"a b", "http://a/b/c/a%20b"},
     };
     for (const auto& [reference, resolved] : cases) {
         EXPECT_EQ(ReadAgainst(base, reference), resolved) << reference;
