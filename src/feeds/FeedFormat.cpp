@@ -22,7 +22,7 @@ constexpr std::array<std::string_view, 6> kRssNamespaces{
 
 constexpr std::array<std::string_view, 3> kAtomNamespaces{
     "",
-    "http://www.w3.org/2005/Atom",
+    kAtomNamespace,
     "http://purl.org/atom/ns#",
 };
 

@@ -14,7 +14,9 @@ namespace lumbrant {
 
 enum class FeedKind { Rss, Atom };
 
-// The namespaces of the extensions whose elements an item may use.
+// The namespaces of the extensions whose elements an item may use (Atom's
+// own: an RSS item's atom:link).
+inline constexpr std::string_view kAtomNamespace = "http://www.w3.org/2005/Atom";
 inline constexpr std::string_view kContentNamespace = "http://purl.org/rss/1.0/modules/content/";
 inline constexpr std::string_view kItunesNamespace = "http://www.itunes.com/dtds/podcast-1.0.dtd";
 inline constexpr std::string_view kXmlNamespace = "http://www.w3.org/XML/1998/namespace";

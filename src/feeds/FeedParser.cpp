@@ -164,6 +164,8 @@ private:
             }
         } else if (IsFeedElement(FeedKind::Rss, name, "description")) {
             Capture(item_.Summaries[kDescription], Markup::Html);
+        } else if (name.Namespace == kAtomNamespace && name.Local == "link") {
+            AddAtomLink(attributes);
         }
     }
 

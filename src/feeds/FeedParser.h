@@ -4,14 +4,13 @@
 // feed as story records, from the feed's bytes in whatever encoding they
 // came (FeedEncoding.h says how it is found).
 //
-// An item's link is RSS's link, else its guid when that is a permalink,
-// or Atom's alternate link (a link without rel is one), else its first
-// link to an http or https page; each is read against the xml:base in
-// force, else against the feed's own address. Its title is the title; its
-// summary the first of description (Atom: summary), content:encoded (Atom:
-// content), media:description (also in a media:group) and itunes:summary
-// that shows any text. An item without a title or an http or https link is
-// skipped, and the reading says why.
+// An item's link is RSS's link, else its guid when that is a permalink;
+// Atom's alternate link (a link without rel is one), else its first link
+// to an http or https page (an RSS item's atom:link counts after its own); each is read against the
+// xml:base in force, else against the feed's own address. Its title is the title; its summary the
+// first of description (Atom: summary), content:encoded (Atom: content), media:description (also in
+// a media:group) and itunes:summary that shows any text. An item without a title or an http or
+// https link is skipped, and the reading says why.
 
 #include "frontpage/StoryQueue.h"
 

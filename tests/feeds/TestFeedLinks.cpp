@@ -65,10 +65,15 @@ TEST(FeedLinks, EveryItemsLinkIsReadAgainstItsBaseAndOnlyWebPagesAreStories) {
                          "<item><title>Not a link</title><guid isPermaLink=\"false\">"
                          "http://g.example/3</guid></item>"
                          "<item><title>Link first</title><guid>http://g.example/4</guid>"
-                         "<link>http://g.example/page-4</link></item>"),
+                         "<link>http://g.example/page-4</link></item>"
+                         "<item xmlns:atom=\"http://www.w3.org/2005/Atom\"><title>Atom's</title>"
+                         "<guid isPermaLink=\"false\">5</guid><atom:link rel=\"alternate\" "
+                         "href=\"/5\"/></item>"),
+         .Url = "http://g.example/feed",
          .Expected = {{"http://g.example/1", "Guid", ""},
                       {"http://g.example/2", "Said so", ""},
-                      {"http://g.example/page-4", "Link first", ""}},
+                      {"http://g.example/page-4", "Link first", ""},
+                      {"http://g.example/5", "Atom's", ""}},
          .Skips = {"item 3 skipped: no link"}},
         {.Name = "links that name no web page, and items without a title, are skipped",
          .Document = Rss(RssItem("", "http://a.example/1", "no title") +
