@@ -76,6 +76,51 @@ constexpr char32_t kWindows1252High[32] = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
+// UTF-32 in the given byte order; incomplete last bytes become U+FFFD, as
+// does a number that names no character.
+std::string DecodeUtf32(std::string_view bytes, bool bigEndian) {
+    std::string out;
+    out.reserve(bytes.size());
+    std::size_t at = 0;
+    for (; at + 3 < bytes.size(); at += 4) {
+        char32_t code = 0;
+        for (std::size_t byte = 0; byte < 4; ++byte) {
+            const auto value = static_cast<std::uint8_t>(bytes[at + (bigEndian ? byte : 3 - byte)]);
+            code = code << 8 | value;
+        }
+        AppendUtf8(out, code);
+    }
+    if (at < bytes.size()) {
+        AppendUtf8(out, kReplacement);
+    }
+    return out;
+}
+
+std::string_view TrimmedLabel(std::string_view label) {
+    constexpr std::string_view kBlanks = " \t\n\f\r";
+    const std::size_t first = label.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return label.substr(first, label.find_last_not_of(kBlanks) - first + 1);
+}
+
+// An encoding's name as XML writes one: a letter, then letters, digits,
+// ".", "_" and "-"; no longer than any real one.
+bool IsEncodingName(std::string_view name) {
+    constexpr std::size_t kLongest = 40;
+    const auto letter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+    if (name.empty() || name.size() > kLongest || !letter(name.front())) {
+        return false;
+    }
+    for (const char c : name) {
+        if (!letter(c) && !(c >= '0' && c <= '9') && c != '.' && c != '_' && c != '-') {
+            return false;
+        }
+    }
+    return true;
+}
+
 std::string DecodeWindows1252(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 8);
@@ -88,6 +133,26 @@ std::string DecodeWindows1252(std::string_view bytes) {
 
 } // namespace
 
+std::string EncodingForAnyLabel(std::string_view label) {
+    const std::string_view web = EncodingForLabel(label);
+    if (!web.empty()) {
+        return std::string(web);
+    }
+    const std::string name(TrimmedLabel(label));
+    if (!IsEncodingName(name)) {
+        return {};
+    }
+    for (const std::string_view utf32 : {"UTF-32LE", "UTF-32BE"}) {
+        if (EqualsIgnoreCase(name, utf32)) {
+            return std::string(utf32);
+        }
+    }
+    if (EqualsIgnoreCase(name, "UTF-32") || EqualsIgnoreCase(name, "UCS-4")) {
+        return "UTF-32BE";
+    }
+    return !name.empty() && SystemKnowsEncoding(name) ? name : std::string();
+}
+
 std::string DecodeToUtf8(std::string_view bytes, std::string_view encoding) {
     if (encoding == "UTF-8") {
         return RepairUtf8(bytes);
@@ -95,7 +160,10 @@ std::string DecodeToUtf8(std::string_view bytes, std::string_view encoding) {
     if (encoding == "UTF-16LE" || encoding == "UTF-16BE") {
         return DecodeUtf16(bytes, encoding == "UTF-16BE");
     }
-    if (encoding.empty() || encoding == "windows-1252" || EncodingForLabel(encoding).empty()) {
+    if (encoding == "UTF-32LE" || encoding == "UTF-32BE") {
+        return DecodeUtf32(bytes, encoding == "UTF-32BE");
+    }
+    if (encoding.empty() || encoding == "windows-1252") {
         return DecodeWindows1252(bytes);
     }
     std::string out;

@@ -20,8 +20,16 @@ std::string_view EncodingForLabel(std::string_view label);
 // gives "utf-8"), or the whole value when it has no parameter and no "/".
 std::string_view CharsetOfContentType(std::string_view contentType);
 
-// The bytes, in the named encoding, as UTF-8. A name that EncodingForLabel
-// does not give (the empty name too) reads as windows-1252.
+// The name of the encoding that a label of any encoding stands for, as an
+// XML document may declare it: the web's name for the web's labels, the
+// label itself when the system has a converter of that name (iconv's names
+// on Linux, "cp<N>", "ibm<N>" and "windows-<N>" code pages on Windows), and
+// "UTF-32LE" or "UTF-32BE" for those. Empty when nothing here knows it.
+std::string EncodingForAnyLabel(std::string_view label);
+
+// The bytes, in the named encoding, as UTF-8. A name that neither
+// EncodingForLabel nor EncodingForAnyLabel gives (the empty name too) reads
+// as windows-1252.
 std::string DecodeToUtf8(std::string_view bytes, std::string_view encoding);
 
 // True when the bytes are well-formed UTF-8.

@@ -14,4 +14,8 @@ namespace text {
 // false when the system knows no converter for that encoding.
 bool DecodeWithSystem(std::string_view bytes, std::string_view encoding, std::string& out);
 
+// True when the system has a converter for the named encoding, a name of
+// EncodingForLabel or one of the system's own.
+bool SystemKnowsEncoding(std::string_view encoding);
+
 } // namespace text

@@ -67,6 +67,10 @@ constexpr std::string_view kReplacementUtf8 = "\xEF\xBF\xBD";
 
 } // namespace
 
+bool SystemKnowsEncoding(std::string_view encoding) {
+    return Converter(IconvNameOf(encoding)).IsOpen();
+}
+
 bool DecodeWithSystem(std::string_view bytes, std::string_view encoding, std::string& out) {
     Converter converter(IconvNameOf(encoding));
     if (!converter.IsOpen()) {

@@ -1,7 +1,9 @@
+#include "text/ByteText.h"
 #include "text/Encoding.h"
 #include "text/SystemDecoding.h"
 
 #include <array>
+#include <charconv>
 #include <windows.h>
 
 namespace text {
@@ -28,16 +30,39 @@ constexpr std::array<CodePage, 34> kCodePages{{
     {"EUC-KR", 949},
 }};
 
+// A code page named by its number: "cp866", "ibm437", "windows-1125", "x-cp1250".
+UINT NumberedCodePage(std::string_view encoding) {
+    for (const std::string_view prefix : {"cp", "ibm", "windows-", "x-cp"}) {
+        if (encoding.size() <= prefix.size() ||
+            !EqualsIgnoreCase(encoding.substr(0, prefix.size()), prefix)) {
+            continue;
+        }
+        const std::string_view digits = encoding.substr(prefix.size());
+        UINT number = 0;
+        const auto [end, error] =
+            std::from_chars(digits.data(), digits.data() + digits.size(), number);
+        if (error == std::errc() && end == digits.data() + digits.size() && number < 65536) {
+            return number;
+        }
+    }
+    return 0;
+}
+
 UINT CodePageOf(std::string_view encoding) {
     for (const CodePage& page : kCodePages) {
         if (page.Encoding == encoding) {
             return page.Number;
         }
     }
-    return 0;
+    return NumberedCodePage(encoding);
 }
 
 } // namespace
+
+bool SystemKnowsEncoding(std::string_view encoding) {
+    const UINT codePage = CodePageOf(encoding);
+    return codePage != 0 && IsValidCodePage(codePage);
+}
 
 bool DecodeWithSystem(std::string_view bytes, std::string_view encoding, std::string& out) {
     const UINT codePage = CodePageOf(encoding);
