@@ -5,6 +5,9 @@
 
 #include <algorithm>
 #include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
 #include <windows.h>
 #include <winhttp.h>
 
@@ -119,6 +122,51 @@ std::string ContentType(HINTERNET request) {
     return narrow;
 }
 
+// While it lives, closes the request from a thread of its own once stop is
+// set: WinHTTP then ends whatever call the request waits in. The request is
+// let go of here when it was closed, so that it is closed once.
+class ClosesWhenStopped {
+public:
+    ClosesWhenStopped(WinHttpHandle& request, const std::atomic<bool>* stop) : request_(request) {
+        if (stop == nullptr) {
+            return;
+        }
+        watcher_ = std::thread([this, stop, handle = request.get()] {
+            std::unique_lock lock(mutex_);
+            while (!done_) {
+                if (stop->load()) {
+                    closed_ = WinHttpCloseHandle(handle) != FALSE;
+                    return;
+                }
+                wake_.wait_for(lock, std::chrono::milliseconds(100));
+            }
+        });
+    }
+    ~ClosesWhenStopped() {
+        {
+            const std::lock_guard lock(mutex_);
+            done_ = true;
+        }
+        wake_.notify_all();
+        if (watcher_.joinable()) {
+            watcher_.join();
+        }
+        if (closed_) {
+            static_cast<void>(request_.release());
+        }
+    }
+    ClosesWhenStopped(const ClosesWhenStopped&) = delete;
+    ClosesWhenStopped& operator=(const ClosesWhenStopped&) = delete;
+
+private:
+    WinHttpHandle& request_;
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    bool done_ = false;
+    bool closed_ = false;
+    std::thread watcher_;
+};
+
 } // namespace
 
 HttpClient::HttpClient(FetchLimits limits)
@@ -138,7 +186,7 @@ HttpClient::HttpClient(FetchLimits limits)
 
 HttpClient::~HttpClient() = default;
 
-std::string HttpClient::Get(const std::string& url, PageHead* head) {
+std::string HttpClient::Get(const std::string& url, PageHead* head, const std::atomic<bool>* stop) {
     if (!MayFetch(url)) {
         throw std::runtime_error(
             "Only http and https addresses without a user name or password are fetched.");
@@ -150,12 +198,13 @@ std::string HttpClient::Get(const std::string& url, PageHead* head) {
     if (!connection) {
         throw WindowsError("WinHttpConnect");
     }
-    const WinHttpHandle request(WinHttpOpenRequest(
+    WinHttpHandle request(WinHttpOpenRequest(
         connection.get(), L"GET", target.PathAndQuery.c_str(), nullptr, WINHTTP_NO_REFERER,
         WINHTTP_DEFAULT_ACCEPT_TYPES, target.Secure ? WINHTTP_FLAG_SECURE : 0));
     if (!request) {
         throw WindowsError("WinHttpOpenRequest");
     }
+    const ClosesWhenStopped closer(request, stop);
     SetOption(request.get(), WINHTTP_OPTION_REDIRECT_POLICY, WINHTTP_OPTION_REDIRECT_POLICY_NEVER,
               "WINHTTP_OPTION_REDIRECT_POLICY");
     // The wait for the response's head has a time-out of its own.

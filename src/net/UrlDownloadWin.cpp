@@ -138,7 +138,7 @@ bool Download(const std::string& url, const std::string& own, const FetchLimits&
 // own, which ends its binding at the deadline, after a stall or at the size
 // cap, and which is joined before this returns.
 bool DownloadUrlToFile(const std::string& url, const std::string& path, const FetchLimits& limits,
-                       PageHead* head) {
+                       PageHead* head, const std::atomic<bool>* stop) {
     if (!MayFetch(url)) {
         return false;
     }
@@ -146,7 +146,7 @@ bool DownloadUrlToFile(const std::string& url, const std::string& path, const Fe
     const std::string own = text::UniqueNameBeside(path, ".part");
     bool arrived = false;
     PageHead answered;
-    std::thread download([&] { arrived = Download(url, own, limits, nullptr, answered); });
+    std::thread download([&] { arrived = Download(url, own, limits, stop, answered); });
     download.join();
     if (arrived && MoveFileExA(own.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING)) {
         if (head != nullptr) {

@@ -52,7 +52,8 @@ std::optional<std::string> TNewsThread::Fetch(const std::string& url, const Atte
         page = attempts.Client->Get(url, &head, attempts.Stop);
         return std::nullopt;
     } catch (const std::exception& error) {
-        if (FetchFallback(url, attempts, page, head)) {
+        const bool stopped = attempts.Stop != nullptr && attempts.Stop->load();
+        if (!stopped && FetchFallback(url, attempts, page, head)) {
             fallbackUsed = true;
             return std::nullopt;
         }
