@@ -3,7 +3,10 @@
 // Qt's offscreen platform. bench/run_speed starts the service and reads the
 // figures this prints:
 //
-//   run_speed_driver SERVICE_URL
+//   run_speed_driver SERVICE_URL [FEED_ITEMS]
+//
+// With FEED_ITEMS the run is a feed edition of the service's eight feeds of
+// the United States edition, FEED_ITEMS stories a feed.
 //
 //   wall_ms=...          press to run end
 //   pages=...            article pages handled (entries of the error log)
@@ -66,8 +69,8 @@ int CountFiles(const std::filesystem::path& folder) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::cerr << "usage: run_speed_driver SERVICE_URL\n";
+    if (argc != 2 && argc != 3) {
+        std::cerr << "usage: run_speed_driver SERVICE_URL [FEED_ITEMS]\n";
         return 2;
     }
     ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
@@ -82,6 +85,13 @@ int main(int argc, char** argv) {
     settings.WriteInteger("HS", 0);
     settings.WriteString("NS", argv[1]);
     settings.CloseKey();
+    if (argc == 3) {
+        std::ofstream edition(sandbox.WorkDir() + "/Editions.ini", std::ios::binary);
+        edition << "[United States]\r\nItems=" << argv[2] << "\r\n";
+        for (const char* code : {"TO", "WO", "LO", "BU", "SC", "SP", "EN", "HE"}) {
+            edition << code << "=" << argv[1] << "/feeds/tus/" << code << ".xml\r\n";
+        }
+    }
     const std::string player = sandbox.AddPlayer("player");
     auto dependencies = sandbox.Dependencies();
     dependencies.Limits = lumbrant::FetchLimits{}; // the program's own, not the tests' short ones

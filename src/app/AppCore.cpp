@@ -1,6 +1,7 @@
 #include "app/AppCore.h"
 
 #include "article/ArticleHandler.h"
+#include "article/FeedArticle.h"
 #include "article/SiteList.h"
 #include "core/Paths.h"
 #include "feeds/FeedStories.h"
@@ -128,30 +129,51 @@ void AppCore::OnArticleDone(const JobResult& result) {
     const int slot = result.Slot;
     const auto index = static_cast<std::size_t>(slot - 1);
     try {
-        if (result.Failed) {
-            // Only this slot's handler ever logged a failed download.
-            if (slot == kLoggingFailureSlot) {
-                log_.Write("Not Get Html!");
-            }
-        } else {
+        if (!result.Failed) {
             // The window's fields keep the page for the record; the handling
             // works on the result itself.
             state_.SlotPageText.at(index) = result.Page;
             state_.SlotCategoryCode.at(index) = result.CategoryCode;
             state_.SlotStoryId.at(index) = result.StoryId;
-            const StoryRecord story = queue_.LookUpStory(result.CategoryCode, result.StoryId);
-            const ArticleOutcome outcome =
-                HandleArticlePage(result.Page, story, SiteList::Load(state_.WorkDir));
-            log_.Write(outcome.LogEntry);
-            if (outcome.NoteText) {
-                notes_.WriteNewsNote(*outcome.NoteText, story.StoryTitle, story.ArticleUrl);
-            }
+        }
+        if (state_.FeedEdition) {
+            OnFeedArticle(result);
+        } else {
+            OnClassicArticle(result);
         }
         run_.ArticleHandled(slot);
     } catch (const std::exception& error) {
         log_.Write(std::string("!!! ") + error.what());
         run_.ArticleHandled(slot);
     }
+}
+
+void AppCore::OnClassicArticle(const JobResult& result) {
+    if (result.Failed) {
+        // Only this slot's handler ever logged a failed download.
+        if (result.Slot == kLoggingFailureSlot) {
+            log_.Write("Not Get Html!");
+        }
+        return;
+    }
+    const StoryRecord story = queue_.LookUpStory(result.CategoryCode, result.StoryId);
+    const ArticleOutcome outcome =
+        HandleArticlePage(result.Page, story, SiteList::Load(state_.WorkDir));
+    log_.Write(outcome.LogEntry);
+    if (outcome.NoteText) {
+        notes_.WriteNewsNote(*outcome.NoteText, story.StoryTitle, story.ArticleUrl);
+    }
+}
+
+void AppCore::OnFeedArticle(const JobResult& result) {
+    // Every story of a feed edition gets a note: its article, or its summary.
+    const StoryRecord story = queue_.LookUpStory(result.CategoryCode, result.StoryId);
+    const ArticleOutcome outcome =
+        result.Failed ? SummaryOnly(story, "the page could not be fetched: " + result.Reason)
+                      : HandleFeedArticlePage(result.Page, result.Charset, story);
+    log_.Write(outcome.LogEntry);
+    notes_.WriteNewsNote(outcome.NoteText.value_or(std::string()), story.StoryTitle,
+                         story.ArticleUrl, StoryText::Utf8Article);
 }
 
 } // namespace lumbrant

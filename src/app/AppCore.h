@@ -67,6 +67,8 @@ private:
     void OnFrontPageDone();
     void OnFeedsDone(const std::vector<FeedPage>& feeds);
     void OnArticleDone(const JobResult& result);
+    void OnClassicArticle(const JobResult& result);
+    void OnFeedArticle(const JobResult& result);
 
     MainState& state_;
     MainView& view_;

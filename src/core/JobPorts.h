@@ -56,9 +56,9 @@ public:
 
 // What a job hands over: the front page (slot 0) or the page of an article
 // slot 1 to 4 (the window's messages WM_FRONT_PAGE_DONE and WM_ARTICLE_DONE_1
-// to 4), or that both attempts failed, and then nothing else. The front-page
-// job of a feed edition hands over its feeds instead, in section order, each
-// with its own page or failure.
+// to 4) with its story's code and id, or that both attempts failed and why.
+// The front-page job of a feed edition hands over its feeds instead, in
+// section order, each with its own page or failure.
 struct JobResult {
     int Slot = kFrontPageSlot;
     bool Failed = false;
@@ -68,6 +68,8 @@ struct JobResult {
     std::optional<std::vector<FeedPage>> Feeds;
     // Why the page did not arrive, when it failed.
     std::string Reason;
+    // The charset the page's HTTP head named (empty when none).
+    std::string Charset;
 };
 
 // The blocking hand-over: returns once the UI thread has handled the result,

@@ -1,28 +1,19 @@
 #include "feeds/FeedParser.h"
 
-#include "feeds/FeedText.h"
+#include "feeds/FeedEncoding.h"
+#include "feeds/FeedFormat.h"
+#include "feeds/FeedItem.h"
 #include "feeds/XmlReader.h"
 #include "text/ByteText.h"
 
-#include <optional>
+#include <memory>
 
 namespace lumbrant {
 
 namespace {
 
-constexpr std::string_view kAtomNamespace = "http://www.w3.org/2005/Atom";
-
-enum class FeedKind { Unknown, Rss, Atom };
-
-// How an item's field carries its text: as it stands (plain text, or XHTML
-// whose tags arrive as elements of their own), or as escaped HTML.
-enum class Markup { Text, Html };
-
-struct Field {
-    std::string Raw;
-    Markup Kind = Markup::Html;
-    bool Seen = false;
-};
+// A base address longer than this is taken for none.
+constexpr std::size_t kLongestBase = 4096;
 
 std::string_view AttributeValue(const std::vector<XmlAttribute>& attributes,
                                 std::string_view local) {
@@ -34,43 +25,50 @@ std::string_view AttributeValue(const std::vector<XmlAttribute>& attributes,
     return {};
 }
 
-std::string_view Trimmed(std::string_view s) {
-    constexpr std::string_view kBlanks = " \t\r\n";
-    const auto first = s.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return s.substr(first, s.find_last_not_of(kBlanks) - first + 1);
-}
-
-// A link fit to be fetched and written into a note: a web address without
-// blanks or control characters.
-std::optional<std::string> UsableLink(std::string_view raw) {
-    const std::string_view link = Trimmed(raw);
-    if (!text::IsWebAddress(link)) {
-        return std::nullopt;
-    }
-    for (const char c : link) {
-        if (static_cast<unsigned char>(c) <= 0x20 || c == 0x7F) {
-            return std::nullopt;
+const XmlAttribute* XmlBase(const std::vector<XmlAttribute>& attributes) {
+    for (const XmlAttribute& attribute : attributes) {
+        if (attribute.Name.Namespace == kXmlNamespace && attribute.Name.Local == "base") {
+            return &attribute;
         }
     }
-    return std::string(link);
+    return nullptr;
 }
 
-std::string ShownText(const Field& field) {
-    return FoldBlanks(field.Kind == Markup::Html ? HtmlToPlainText(field.Raw) : field.Raw);
+bool IsAlternate(std::string_view rel) {
+    return rel.empty() || rel == "alternate" ||
+           rel == "http://www.iana.org/assignments/relation/alternate";
+}
+
+// How an Atom text construct carries its text, or nothing for base64
+// (Atom 0.3), which no summary is read from.
+std::optional<Markup> AtomMarkup(const std::vector<XmlAttribute>& attributes) {
+    const std::string_view type = AttributeValue(attributes, "type");
+    const std::string_view mode = AttributeValue(attributes, "mode");
+    if (mode == "base64") {
+        return std::nullopt;
+    }
+    if (type == "html" || type == "text/html" || (mode == "escaped" && type.empty())) {
+        return Markup::Html;
+    }
+    return Markup::Text;
 }
 
 // Collects the items of the feed from the reader's events.
 class FeedCollector : public XmlHandler {
 public:
-    explicit FeedCollector(std::size_t mostItems) : mostItems_(mostItems) {}
+    FeedCollector(std::size_t mostItems, std::string_view url) : mostItems_(mostItems) {
+        bases_.push_back(std::make_shared<const std::string>(
+            url.size() <= kLongestBase ? std::string(url) : std::string()));
+    }
 
     void StartElement(const XmlName& name, const std::vector<XmlAttribute>& attributes) override {
         ++depth_;
-        if (kind_ == FeedKind::Unknown) {
-            StartRoot(name);
+        PushBase(attributes);
+        if (!kind_) {
+            kind_ = FeedKindOfRoot(name);
+            if (!kind_) {
+                throw XmlError("neither an RSS nor an Atom feed");
+            }
             return;
         }
         if (capture_ != nullptr) {
@@ -78,15 +76,14 @@ public:
             return;
         }
         if (itemDepth_ == 0) {
-            if (IsFeedElement(name, kind_ == FeedKind::Rss ? "item" : "entry")) {
+            if (IsFeedElement(*kind_, name, *kind_ == FeedKind::Rss ? "item" : "entry")) {
                 itemDepth_ = depth_;
                 item_ = {};
+                ++reading_.Items;
             }
             return;
         }
-        if (depth_ == itemDepth_ + 1) {
-            StartItemField(name, attributes);
-        }
+        StartItemElement(name, attributes);
     }
 
     void EndElement() override {
@@ -99,6 +96,7 @@ public:
             itemDepth_ = 0;
             FinishItem();
         }
+        bases_.pop_back();
         --depth_;
     }
 
@@ -108,104 +106,155 @@ public:
         }
     }
 
-    bool Satisfied() const override { return stories_.size() >= mostItems_; }
+    bool Satisfied() const override { return reading_.Stories.size() >= mostItems_; }
 
-    std::vector<StoryRecord> TakeStories() { return std::move(stories_); }
+    FeedReading TakeReading() { return std::move(reading_); }
 
 private:
-    struct Item {
-        Field Title;
-        Field Link;
-        Field Summary;
-        Field Content;
-        std::string AtomLink;
-        bool AtomLinkSeen = false;
-    };
+    const std::string& Base() const { return *bases_.back(); }
 
-    void StartRoot(const XmlName& name) {
-        if (name.Namespace.empty() && name.Local == "rss") {
-            kind_ = FeedKind::Rss;
-        } else if ((name.Namespace.empty() || name.Namespace == kAtomNamespace) &&
-                   name.Local == "feed") {
-            kind_ = FeedKind::Atom;
-            namespace_ = std::string(name.Namespace);
+    // The base in force inside the element: its xml:base read against the
+    // one around it, else that one.
+    void PushBase(const std::vector<XmlAttribute>& attributes) {
+        const XmlAttribute* base = XmlBase(attributes);
+        if (base == nullptr) {
+            bases_.push_back(bases_.back());
+            return;
+        }
+        std::string resolved = ReadAgainst(Base(), base->Value);
+        if (resolved.size() > kLongestBase) {
+            resolved.clear();
+        }
+        bases_.push_back(std::make_shared<const std::string>(std::move(resolved)));
+    }
+
+    void StartItemElement(const XmlName& name, const std::vector<XmlAttribute>& attributes) {
+        if (IsMediaElement(name, "description")) {
+            Capture(item_.Summaries[kMedia],
+                    AttributeValue(attributes, "type") == "html" ? Markup::Html : Markup::Text);
+            return;
+        }
+        if (depth_ != itemDepth_ + 1) {
+            return;
+        }
+        if (name.Namespace == kContentNamespace && name.Local == "encoded") {
+            Capture(item_.Summaries[kContent], Markup::Html);
+        } else if (name.Namespace == kItunesNamespace && name.Local == "summary") {
+            Capture(item_.Summaries[kItunes], Markup::Html);
+        } else if (*kind_ == FeedKind::Rss) {
+            StartRssField(name, attributes);
         } else {
-            throw XmlError("neither an RSS 2.0 nor an Atom 1.0 feed");
+            StartAtomField(name, attributes);
         }
     }
 
-    bool IsFeedElement(const XmlName& name, std::string_view local) const {
-        return name.Namespace == namespace_ && name.Local == local;
+    void StartRssField(const XmlName& name, const std::vector<XmlAttribute>& attributes) {
+        if (IsFeedElement(FeedKind::Rss, name, "title")) {
+            Capture(item_.Title, Markup::Html);
+        } else if (IsFeedElement(FeedKind::Rss, name, "link")) {
+            if (Capture(item_.Link, Markup::Text)) {
+                item_.LinkBase = Base();
+            }
+        } else if (IsFeedElement(FeedKind::Rss, name, "guid")) {
+            if (Capture(item_.Guid, Markup::Text)) {
+                item_.GuidBase = Base();
+                const std::string_view permaLink = AttributeValue(attributes, "isPermaLink");
+                item_.GuidIsPermaLink =
+                    permaLink.empty() || text::EqualsIgnoreCase(permaLink, "true");
+            }
+        } else if (IsFeedElement(FeedKind::Rss, name, "description")) {
+            Capture(item_.Summaries[kDescription], Markup::Html);
+        } else if (name.Namespace == kAtomNamespace && name.Local == "link") {
+            AddAtomLink(attributes);
+        }
     }
 
-    void StartItemField(const XmlName& name, const std::vector<XmlAttribute>& attributes) {
-        if (kind_ == FeedKind::Rss) {
-            if (IsFeedElement(name, "title")) {
-                Capture(item_.Title, Markup::Html);
-            } else if (IsFeedElement(name, "link")) {
-                Capture(item_.Link, Markup::Text);
-            } else if (IsFeedElement(name, "description")) {
-                Capture(item_.Summary, Markup::Html);
-            }
+    void StartAtomField(const XmlName& name, const std::vector<XmlAttribute>& attributes) {
+        if (IsFeedElement(FeedKind::Atom, name, "link")) {
+            AddAtomLink(attributes);
             return;
         }
-        if (IsFeedElement(name, "link")) {
-            const std::string_view rel = AttributeValue(attributes, "rel");
-            if (!item_.AtomLinkSeen && (rel.empty() || rel == "alternate")) {
-                item_.AtomLinkSeen = true;
-                item_.AtomLink = std::string(AttributeValue(attributes, "href"));
-            }
+        const auto markup = AtomMarkup(attributes);
+        if (!markup) {
             return;
         }
-        const std::string_view type = AttributeValue(attributes, "type");
-        const Markup markup = type == "html" || type == "text/html" ? Markup::Html : Markup::Text;
-        if (IsFeedElement(name, "title")) {
-            Capture(item_.Title, markup);
-        } else if (IsFeedElement(name, "summary")) {
-            Capture(item_.Summary, markup);
-        } else if (IsFeedElement(name, "content")) {
-            Capture(item_.Content, markup);
+        if (IsFeedElement(FeedKind::Atom, name, "title")) {
+            Capture(item_.Title, *markup);
+        } else if (IsFeedElement(FeedKind::Atom, name, "summary")) {
+            Capture(item_.Summaries[kDescription], *markup);
+        } else if (IsFeedElement(FeedKind::Atom, name, "content")) {
+            Capture(item_.Summaries[kContent], *markup);
+        }
+    }
+
+    void AddAtomLink(const std::vector<XmlAttribute>& attributes) {
+        const bool alternate = IsAlternate(AttributeValue(attributes, "rel"));
+        if (item_.Alternate && !item_.FirstWebLink.empty()) {
+            return;
+        }
+        StoryLink link = ReadStoryLink(Base(), AttributeValue(attributes, "href"));
+        if (!item_.FirstLink) {
+            item_.FirstLink = link;
+        }
+        if (item_.FirstWebLink.empty()) {
+            item_.FirstWebLink = link.Address;
+        }
+        if (alternate && !item_.Alternate) {
+            item_.Alternate = std::move(link);
         }
     }
 
     // The first of each field counts; a repeated one is passed over.
-    void Capture(Field& field, Markup markup) {
+    bool Capture(ItemField& field, Markup markup) {
         if (field.Seen) {
-            return;
+            return false;
         }
         field.Seen = true;
         field.Kind = markup;
         capture_ = &field;
         captureDepth_ = depth_;
+        return true;
     }
 
     void FinishItem() {
-        const auto link = UsableLink(kind_ == FeedKind::Rss ? item_.Link.Raw : item_.AtomLink);
-        const std::string title = ShownText(item_.Title);
-        if (!link || title.empty()) {
+        ItemOutcome outcome = lumbrant::FinishItem(item_);
+        if (outcome.Story) {
+            reading_.Stories.push_back(std::move(*outcome.Story));
             return;
         }
-        const Field& summary = item_.Summary.Seen ? item_.Summary : item_.Content;
-        stories_.push_back({*link, AsPageText(title), ShownText(summary)});
+        ++reading_.SkippedItems;
+        if (reading_.Skips.size() < kMostSkipsTold) {
+            reading_.Skips.push_back("item " + std::to_string(reading_.Items) +
+                                     " skipped: " + outcome.Fault);
+        }
     }
 
     std::size_t mostItems_;
-    FeedKind kind_ = FeedKind::Unknown;
-    std::string namespace_;
+    std::optional<FeedKind> kind_;
+    // The base address in force in each open element, the feed's own below them.
+    std::vector<std::shared_ptr<const std::string>> bases_;
     std::size_t depth_ = 0;
     std::size_t itemDepth_ = 0;
-    Item item_;
-    Field* capture_ = nullptr;
+    FeedItem item_;
+    ItemField* capture_ = nullptr;
     std::size_t captureDepth_ = 0;
-    std::vector<StoryRecord> stories_;
+    FeedReading reading_;
 };
 
 } // namespace
 
-std::vector<StoryRecord> ParseFeed(std::string_view document, std::size_t mostItems) {
-    FeedCollector collector(mostItems);
-    ReadXml(document, collector);
-    return collector.TakeStories();
+FeedReading ParseFeed(const FeedDocument& document, std::size_t mostItems) {
+    const Utf8Feed feed = FeedAsUtf8(document.Bytes, document.Charset);
+    FeedCollector collector(mostItems, document.Url);
+    std::string fault;
+    try {
+        ReadXml(feed.Text, collector);
+    } catch (const XmlError& error) {
+        fault = error.what();
+    }
+    FeedReading reading = collector.TakeReading();
+    reading.Fault = std::move(fault);
+    return reading;
 }
 
 } // namespace lumbrant

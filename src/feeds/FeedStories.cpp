@@ -19,6 +19,27 @@ void Append(std::vector<StoryRecord> stories, StoryList& list) {
     }
 }
 
+// What the log says of a feed that was read: every skipped item, and why
+// the section got fewer stories than the feed would have given.
+std::vector<std::string> Notes(const FeedReading& reading) {
+    std::vector<std::string> notes = reading.Skips;
+    if (reading.SkippedItems > reading.Skips.size()) {
+        notes.push_back("and " + std::to_string(reading.SkippedItems - reading.Skips.size()) +
+                        " more items skipped");
+    }
+    if (!reading.Fault.empty() && !reading.Stories.empty()) {
+        notes.push_back("read " + std::to_string(reading.Stories.size()) + " items, then " +
+                        reading.Fault);
+    } else if (!reading.Fault.empty()) {
+        notes.push_back(reading.Fault);
+    } else if (reading.Items == 0) {
+        notes.emplace_back("the feed has no item");
+    } else if (reading.Stories.empty()) {
+        notes.emplace_back("no item of the feed is a story");
+    }
+    return notes;
+}
+
 } // namespace
 
 void AddFeedStories(const std::vector<FeedPage>& feeds, std::size_t mostItems,
@@ -34,7 +55,11 @@ void AddFeedStories(const std::vector<FeedPage>& feeds, std::size_t mostItems,
             continue;
         }
         try {
-            Append(ParseFeed(feed.Page, mostItems), lists[static_cast<std::size_t>(section)]);
+            FeedReading reading = ParseFeed({feed.Page, feed.Url, feed.Charset}, mostItems);
+            for (const std::string& note : Notes(reading)) {
+                log.Write(operation + note);
+            }
+            Append(std::move(reading.Stories), lists[static_cast<std::size_t>(section)]);
         } catch (const std::exception& error) {
             log.Write(operation + error.what());
         }

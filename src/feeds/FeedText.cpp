@@ -1,8 +1,8 @@
 #include "feeds/FeedText.h"
 
 #include "text/ByteText.h"
+#include "text/NamedCharacters.h"
 
-#include <array>
 #include <charconv>
 #include <cstdint>
 #include <optional>
@@ -11,25 +11,9 @@ namespace lumbrant {
 
 namespace {
 
-struct NamedCharacter {
-    std::string_view Name;
-    std::string_view Text;
-};
-
-// The names that news summaries use; others stay as they are.
-constexpr std::array<NamedCharacter, 32> kNamedCharacters{{
-    {"amp", "&"},         {"lt", "<"},          {"gt", ">"},          {"quot", "\""},
-    {"apos", "'"},        {"nbsp", " "},        {"ndash", "\u2013"},  {"mdash", "\u2014"},
-    {"lsquo", "\u2018"},  {"rsquo", "\u2019"},  {"sbquo", "\u201A"},  {"ldquo", "\u201C"},
-    {"rdquo", "\u201D"},  {"bdquo", "\u201E"},  {"hellip", "\u2026"}, {"bull", "\u2022"},
-    {"middot", "\u00B7"}, {"laquo", "\u00AB"},  {"raquo", "\u00BB"},  {"copy", "\u00A9"},
-    {"reg", "\u00AE"},    {"trade", "\u2122"},  {"deg", "\u00B0"},    {"euro", "\u20AC"},
-    {"pound", "\u00A3"},  {"cent", "\u00A2"},   {"yen", "\u00A5"},    {"sect", "\u00A7"},
-    {"times", "\u00D7"},  {"eacute", "\u00E9"}, {"egrave", "\u00E8"}, {"uuml", "\u00FC"},
-}};
-
-// A reference is at most this long from its "&" to its ";".
-constexpr std::size_t kMaxReference = 12;
+// A reference is at most this long from its "&" to its ";" (HTML5's
+// longest name has 31 letters).
+constexpr std::size_t kMaxReference = 34;
 constexpr char32_t kNoBreakSpace = 0xA0;
 
 bool IsBlank(char c) {
@@ -84,10 +68,11 @@ std::optional<std::string> ReferenceText(std::string_view body) {
         }
         return code == kNoBreakSpace ? std::string(" ") : Utf8(code);
     }
-    for (const NamedCharacter& named : kNamedCharacters) {
-        if (named.Name == body) {
-            return std::string(named.Text);
-        }
+    if (body == "nbsp") {
+        return std::string(" ");
+    }
+    if (const text::NamedCharacter* named = text::FindNamedCharacter(body)) {
+        return text::NamedCharacterText(*named);
     }
     return std::nullopt;
 }

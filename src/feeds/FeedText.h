@@ -12,7 +12,8 @@ namespace lumbrant {
 
 // HTML to the text it shows: every tag and comment becomes a blank (a
 // script or style element goes whole) and character references are
-// decoded, numeric ones to UTF-8, "&nbsp;" to a blank. A "<" that opens no
+// decoded (numeric ones and HTML5's named ones) to UTF-8, "&nbsp;" to a
+// blank. A "<" that opens no
 // tag, and a reference that names no character, stay as they are.
 std::string HtmlToPlainText(std::string_view html);
 

@@ -1,10 +1,16 @@
 #pragma once
 
 // A streaming reader of XML documents: it hands a document's elements and
-// text, in order, to a handler. Whatever reads the bytes stands behind this
-// port in a file of its own (XmlReaderExpat.cpp). No DTD is read and no
-// entity that a document declares is ever expanded: a document that declares
-// one is refused, and so is one whose elements nest deeper than the limit.
+// text, in order, to a handler. The document is UTF-8, whatever its
+// declaration says (FeedAsUtf8 makes it so). Whatever reads it stands
+// behind this port in a file of its own (XmlReaderExpat.cpp on Linux,
+// XmlReaderWin.cpp on Windows). The reading ends with the root element's
+// end: nothing after it is read. The named character references of HTML5
+// ("&nbsp;", "&colon;", ...) are known without any DTD; no DTD of the
+// document is read and nothing is fetched on its word, and no entity that a
+// document declares is ever expanded: a document that declares one is
+// refused, and so is a reference to a name that HTML5 does not know, and a
+// document whose elements nest deeper than the limit.
 
 #include <cstddef>
 #include <stdexcept>
@@ -38,7 +44,8 @@ public:
 };
 
 // Why a document could not be read to its end: it is not well-formed XML,
-// declares entities, or nests too deep.
+// declares entities, refers to an unknown one, or nests too deep. What the
+// handler was given before stays given.
 class XmlError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
@@ -46,8 +53,8 @@ public:
 
 inline constexpr std::size_t kMaxXmlDepth = 64;
 
-// Reads the document to its end, or until the handler is satisfied. Throws
-// XmlError, or what the handler threw.
+// Reads the document to its root element's end, or until the handler is
+// satisfied. Throws XmlError, or what the handler threw.
 void ReadXml(std::string_view document, XmlHandler& handler, std::size_t maxDepth = kMaxXmlDepth);
 
 } // namespace lumbrant

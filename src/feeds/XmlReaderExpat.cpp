@@ -1,6 +1,8 @@
 #include "feeds/XmlReader.h"
+#include "text/NamedCharacters.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <exception>
 #include <expat.h>
 #include <memory>
@@ -25,7 +27,8 @@ struct Reading {
     std::size_t Depth = 0;
     // Expat may still call a handler or two after it was asked to stop.
     bool Stopped = false;
-    bool Satisfied = false;
+    // The root element ended, or the handler needs no more.
+    bool Done = false;
     // Why the reading stopped the parser itself, or what a handler threw.
     std::string Refusal;
     std::exception_ptr Thrown;
@@ -60,7 +63,7 @@ template <typename Call> void Guarded(Reading& reading, Call call) {
     try {
         call(*reading.Handler);
         if (reading.Handler->Satisfied()) {
-            reading.Satisfied = true;
+            reading.Done = true;
             Stop(reading);
         }
     } catch (...) {
@@ -95,6 +98,11 @@ void OnEnd(void* data, const XML_Char*) {
     }
     --reading.Depth;
     Guarded(reading, [](XmlHandler& handler) { handler.EndElement(); });
+    if (reading.Depth == 0 && !reading.Stopped) {
+        // Whatever follows the root element is no part of the document.
+        reading.Done = true;
+        Stop(reading);
+    }
 }
 
 void OnText(void* data, const XML_Char* text, int length) {
@@ -117,6 +125,72 @@ void OnEntityDeclaration(void* data, const XML_Char*, int, const XML_Char*, int,
     }
 }
 
+// Where the document refers to an entity that nobody declared (expat calls
+// it skipped, since the document has a DTD it has not read): refused, as
+// it is on every system. Expat cannot tell of one inside an attribute's
+// value; there the reference is dropped.
+void OnSkippedEntity(void* data, const XML_Char*, int) {
+    Reading& reading = Of(data);
+    if (!reading.Stopped) {
+        Refuse(reading, "undefined entity at line " +
+                            std::to_string(XML_GetCurrentLineNumber(reading.Parser)));
+    }
+}
+
+bool IsPredefined(std::string_view name) {
+    return name == "amp" || name == "lt" || name == "gt" || name == "quot" || name == "apos";
+}
+
+void AppendReference(std::string& out, char32_t character) {
+    // Written as "&#38;#x...;", so that the entity's text is the character
+    // reference itself and a "<" or "&" of it stays a character.
+    char digits[24];
+    std::snprintf(digits, sizeof digits, "&#38;#x%X;", static_cast<unsigned>(character));
+    out += digits;
+}
+
+// HTML5's named characters as the declarations of a DTD.
+const std::string& BuiltInDeclarations() {
+    static const std::string declarations = [] {
+        std::string out;
+        for (const text::NamedCharacter& named : text::NamedCharacters()) {
+            if (IsPredefined(named.Name)) {
+                continue;
+            }
+            out += "<!ENTITY ";
+            out += named.Name;
+            out += " \"";
+            AppendReference(out, named.First);
+            if (named.Second != 0) {
+                AppendReference(out, named.Second);
+            }
+            out += "\">\n";
+        }
+        return out;
+    }();
+    return declarations;
+}
+
+// Every external DTD, the document's own (which is never fetched) or the
+// one it has none of, is read as the built-in declarations; no other
+// external entity is ever asked for, since a document's own declarations
+// are refused.
+int OnExternalEntity(XML_Parser parser, const XML_Char* context, const XML_Char*, const XML_Char*,
+                     const XML_Char*) {
+    if (Of(XML_GetUserData(parser)).Stopped) {
+        return XML_STATUS_ERROR;
+    }
+    const std::unique_ptr<XML_ParserStruct, ParserFree> dtd(
+        XML_ExternalEntityParserCreate(parser, context, nullptr));
+    if (!dtd) {
+        return XML_STATUS_ERROR;
+    }
+    XML_SetEntityDeclHandler(dtd.get(), nullptr);
+    const std::string& declarations = BuiltInDeclarations();
+    return XML_Parse(dtd.get(), declarations.data(), static_cast<int>(declarations.size()),
+                     XML_TRUE);
+}
+
 std::string ParseError(XML_Parser parser) {
     return std::string(XML_ErrorString(XML_GetErrorCode(parser))) + " at line " +
            std::to_string(XML_GetCurrentLineNumber(parser));
@@ -126,7 +200,7 @@ std::string ParseError(XML_Parser parser) {
 
 void ReadXml(std::string_view document, XmlHandler& handler, std::size_t maxDepth) {
     const std::unique_ptr<XML_ParserStruct, ParserFree> parser(
-        XML_ParserCreateNS(nullptr, kNamespaceSeparator));
+        XML_ParserCreateNS("UTF-8", kNamespaceSeparator));
     if (!parser) {
         throw XmlError("no XML parser can be made");
     }
@@ -138,7 +212,10 @@ void ReadXml(std::string_view document, XmlHandler& handler, std::size_t maxDept
     XML_SetElementHandler(parser.get(), OnStart, OnEnd);
     XML_SetCharacterDataHandler(parser.get(), OnText);
     XML_SetEntityDeclHandler(parser.get(), OnEntityDeclaration);
-    XML_SetParamEntityParsing(parser.get(), XML_PARAM_ENTITY_PARSING_NEVER);
+    XML_SetSkippedEntityHandler(parser.get(), OnSkippedEntity);
+    XML_SetExternalEntityRefHandler(parser.get(), OnExternalEntity);
+    XML_SetParamEntityParsing(parser.get(), XML_PARAM_ENTITY_PARSING_ALWAYS);
+    XML_UseForeignDTD(parser.get(), XML_TRUE);
 
     std::string_view rest = document;
     do {
@@ -151,7 +228,7 @@ void ReadXml(std::string_view document, XmlHandler& handler, std::size_t maxDept
         if (reading.Thrown) {
             std::rethrow_exception(reading.Thrown);
         }
-        if (reading.Satisfied) {
+        if (reading.Done) {
             return;
         }
         throw XmlError(reading.Refusal.empty() ? ParseError(parser.get()) : reading.Refusal);

@@ -1,7 +1,10 @@
+#include "feeds/DtdFreeDocument.h"
 #include "feeds/XmlReader.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <shlwapi.h>
 #include <string>
 #include <windows.h>
@@ -65,29 +68,63 @@ bool IsNamespaceDeclaration(const Named& attribute) {
            (attribute.Namespace.empty() && attribute.Local == "xmlns");
 }
 
-XmlError AtLine(IXmlReader& reader, const std::string& what) {
-    UINT line = 0;
-    reader.GetLineNumber(&line);
-    return XmlError(what + " at line " + std::to_string(line));
+// Where the reader stands in the document.
+struct Place {
+    UINT Line = 0;
+    UINT Column = 0;
+    bool operator==(const Place&) const = default;
+};
+
+Place PlaceOf(IXmlReader& reader) {
+    Place place;
+    reader.GetLineNumber(&place.Line);
+    reader.GetLinePosition(&place.Column);
+    return place;
 }
 
-// No document type is ever read, so none can declare an entity; one that
-// would have is named as such, as the reader of other systems names it.
-XmlError Refusal(HRESULT result, std::string_view document, IXmlReader& reader) {
+// Why a reading ended before the root element's end, and where.
+struct Fault {
+    std::string What;
+    UINT Line = 0;
+};
+
+Fault RefusalAt(HRESULT result, IXmlReader& reader) {
+    // No document type is ever read: DtdFreeDocument took out the one a
+    // document had, so only one it could not find the end of is left here.
     if (result == static_cast<HRESULT>(WC_E_DTDPROHIBITED)) {
-        const auto type = document.find("<!DOCTYPE");
-        const bool entities = document.find("<!ENTITY", type) != std::string_view::npos;
-        return XmlError(entities ? "the document declares entities"
-                                 : "the document declares a document type");
+        return {"a document type that does not end", PlaceOf(reader).Line};
     }
     char code[16];
     std::snprintf(code, sizeof code, "%08lx", static_cast<unsigned long>(result));
-    return AtLine(reader, std::string("not well-formed XML (0x") + code + ")");
+    return {std::string("not well-formed XML (0x") + code + ")", PlaceOf(reader).Line};
 }
 
-} // namespace
+constexpr const char* kEndsInside = "the document ends inside an element";
 
-void ReadXml(std::string_view document, XmlHandler& handler, std::size_t maxDepth) {
+void StartElement(IXmlReader& reader, XmlHandler& handler) {
+    const Named element{
+        Read(reader, &IXmlReader::GetNamespaceUri), Read(reader, &IXmlReader::GetLocalName), {}};
+    std::vector<Named> attributes;
+    for (HRESULT at = reader.MoveToFirstAttribute(); at == S_OK;
+         at = reader.MoveToNextAttribute()) {
+        Named attribute{Read(reader, &IXmlReader::GetNamespaceUri),
+                        Read(reader, &IXmlReader::GetLocalName),
+                        Read(reader, &IXmlReader::GetValue)};
+        if (!IsNamespaceDeclaration(attribute)) {
+            attributes.push_back(std::move(attribute));
+        }
+    }
+    std::vector<XmlAttribute> views;
+    for (const Named& attribute : attributes) {
+        views.push_back({{attribute.Namespace, attribute.Local}, attribute.Value});
+    }
+    handler.StartElement({element.Namespace, element.Local}, views);
+}
+
+// Reads the document's nodes to its root element's end or until the
+// handler is satisfied; answers what ended the reading before that.
+std::optional<Fault> ReadNodes(const std::string& document, XmlHandler& handler,
+                               std::size_t maxDepth) {
     Owned<IXmlReader> reader = MakeReader();
     Owned<IStream> input(SHCreateMemStream(reinterpret_cast<const BYTE*>(document.data()),
                                            static_cast<UINT>(document.size())));
@@ -96,57 +133,47 @@ void ReadXml(std::string_view document, XmlHandler& handler, std::size_t maxDept
         FAILED(reader->SetInput(input.get()))) {
         throw XmlError("the XML reader cannot take the document");
     }
-    // Every node but an empty element's end takes at least one byte of the
-    // document; a reader that stops moving on a broken document is stopped.
-    std::size_t nodesLeft = document.size() + 1;
-    std::size_t depth = 0;
+    // Where each open element started. Wine's reader, given a document that
+    // stops inside an element, gives its last node again and again, or
+    // closes the open elements where they started: either is the end.
+    std::vector<Place> open;
+    Place last;
     bool rootSeen = false;
+    std::size_t nodesLeft = document.size() + 1;
     XmlNodeType type = XmlNodeType_None;
     HRESULT result = S_OK;
     while ((result = reader->Read(&type)) == S_OK) {
-        if (nodesLeft-- == 0) {
-            throw AtLine(*reader, "the document does not end");
+        const Place place = PlaceOf(*reader);
+        if ((rootSeen && place == last) || nodesLeft-- == 0) {
+            return Fault{kEndsInside, place.Line};
         }
+        last = place;
         switch (type) {
         case XmlNodeType_Element: {
-            if (depth == maxDepth) {
+            if (open.size() == maxDepth) {
                 throw XmlError("elements nest deeper than " + std::to_string(maxDepth));
             }
             const bool empty = reader->IsEmptyElement();
-            const Named element{Read(*reader, &IXmlReader::GetNamespaceUri),
-                                Read(*reader, &IXmlReader::GetLocalName),
-                                {}};
-            std::vector<Named> attributes;
-            for (HRESULT at = reader->MoveToFirstAttribute(); at == S_OK;
-                 at = reader->MoveToNextAttribute()) {
-                Named attribute{Read(*reader, &IXmlReader::GetNamespaceUri),
-                                Read(*reader, &IXmlReader::GetLocalName),
-                                Read(*reader, &IXmlReader::GetValue)};
-                if (!IsNamespaceDeclaration(attribute)) {
-                    attributes.push_back(std::move(attribute));
-                }
-            }
-            std::vector<XmlAttribute> views;
-            for (const Named& attribute : attributes) {
-                views.push_back({{attribute.Namespace, attribute.Local}, attribute.Value});
-            }
-            ++depth;
+            open.push_back(place);
             rootSeen = true;
-            handler.StartElement({element.Namespace, element.Local}, views);
+            StartElement(*reader, handler);
             if (empty && !handler.Satisfied()) {
-                --depth;
+                open.pop_back();
                 handler.EndElement();
             }
             break;
         }
         case XmlNodeType_EndElement:
-            --depth;
+            if (open.empty() || open.back() == place) {
+                return Fault{kEndsInside, place.Line};
+            }
+            open.pop_back();
             handler.EndElement();
             break;
         case XmlNodeType_Text:
         case XmlNodeType_CDATA:
         case XmlNodeType_Whitespace:
-            if (depth > 0) {
+            if (!open.empty()) {
                 const std::string text = Read(*reader, &IXmlReader::GetValue);
                 if (!text.empty()) {
                     handler.Text(text);
@@ -156,19 +183,44 @@ void ReadXml(std::string_view document, XmlHandler& handler, std::size_t maxDept
         default:
             break;
         }
-        if (handler.Satisfied()) {
-            return;
+        // Whatever follows the root element is no part of the document.
+        if (handler.Satisfied() || (rootSeen && open.empty())) {
+            return std::nullopt;
         }
     }
     if (FAILED(result)) {
-        throw Refusal(result, document, *reader);
+        return RefusalAt(result, *reader);
     }
-    if (!rootSeen) {
-        throw AtLine(*reader, "no element found");
+    return Fault{rootSeen ? kEndsInside : "no element found", PlaceOf(*reader).Line};
+}
+
+// The line on which the text's end stands.
+UINT LastLine(std::string_view text) {
+    UINT line = 1;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        if (text[at] == '\n' ||
+            (text[at] == '\r' && (at + 1 == text.size() || text[at + 1] != '\n'))) {
+            ++line;
+        }
     }
-    if (depth > 0) {
-        throw AtLine(*reader, "the document ends inside an element");
+    return line;
+}
+
+} // namespace
+
+void ReadXml(std::string_view document, XmlHandler& handler, std::size_t maxDepth) {
+    const DtdFreeText free = DtdFreeDocument(document);
+    const std::optional<Fault> fault = ReadNodes(free.Text, handler, maxDepth);
+    if (!fault) {
+        return;
     }
+    // The text ends where the document named an entity nobody declared:
+    // the reading ran to that end, unless it broke before.
+    const UINT cut = LastLine(free.Text);
+    if (free.CutAtUnknownName && fault->Line >= cut) {
+        throw XmlError("undefined entity at line " + std::to_string(cut));
+    }
+    throw XmlError(fault->What + " at line " + std::to_string(std::max<UINT>(fault->Line, 1)));
 }
 
 } // namespace lumbrant

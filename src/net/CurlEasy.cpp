@@ -1,6 +1,7 @@
 #include "net/CurlEasy.h"
 
 #include "net/FetchAddress.h"
+#include "text/Encoding.h"
 
 #include <memory>
 #include <stdexcept>
@@ -23,6 +24,10 @@ curl_socket_t OpenUninheritedSocket(void*, curlsocktype, curl_sockaddr* address)
     return ::socket(address->family, address->socktype | SOCK_CLOEXEC, address->protocol);
 }
 
+int GiveUpWhenStopped(void* stop, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
+    return static_cast<const std::atomic<bool>*>(stop)->load() ? 1 : 0;
+}
+
 } // namespace
 
 bool NamesUserOrPassword(const std::string& url) {
@@ -39,6 +44,32 @@ void CurlCleanup::operator()(CURL* handle) const {
 
 void CurlCleanup::operator()(curl_slist* list) const {
     curl_slist_free_all(list);
+}
+
+void GiveUpOn(CURL* handle, const std::atomic<bool>* stop) {
+    if (stop == nullptr) {
+        CheckCurl(curl_easy_setopt(handle, CURLOPT_NOPROGRESS, 1L), "CURLOPT_NOPROGRESS");
+        return;
+    }
+    CheckCurl(curl_easy_setopt(handle, CURLOPT_XFERINFOFUNCTION, GiveUpWhenStopped),
+              "CURLOPT_XFERINFOFUNCTION");
+    CheckCurl(curl_easy_setopt(handle, CURLOPT_XFERINFODATA, const_cast<std::atomic<bool>*>(stop)),
+              "CURLOPT_XFERINFODATA");
+    CheckCurl(curl_easy_setopt(handle, CURLOPT_NOPROGRESS, 0L), "CURLOPT_NOPROGRESS");
+}
+
+PageHead HeadOf(CURL* handle) {
+    PageHead head;
+    const char* contentType = nullptr;
+    if (curl_easy_getinfo(handle, CURLINFO_CONTENT_TYPE, &contentType) == CURLE_OK &&
+        contentType != nullptr) {
+        head.Charset = text::CharsetOfContentType(contentType);
+    }
+    const char* url = nullptr;
+    if (curl_easy_getinfo(handle, CURLINFO_EFFECTIVE_URL, &url) == CURLE_OK && url != nullptr) {
+        head.Url = url;
+    }
+    return head;
 }
 
 void CheckCurl(CURLcode code, const char* what) {

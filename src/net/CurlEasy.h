@@ -4,7 +4,9 @@
 // no proxy, no signals, no credentials.
 
 #include "net/FetchLimits.h"
+#include "net/HttpClient.h"
 
+#include <atomic>
 #include <curl/curl.h>
 #include <memory>
 
@@ -22,6 +24,13 @@ using CurlList = std::unique_ptr<curl_slist, CurlCleanup>;
 // Applies the options every handle of the program carries. Throws
 // std::runtime_error when libcurl refuses one.
 void ApplyCommonOptions(CURL* handle, const FetchLimits& limits);
+
+// Makes the handle's transfers give up once stop is set (nullptr: never).
+// libcurl asks at least once a second, however slow the transfer.
+void GiveUpOn(CURL* handle, const std::atomic<bool>* stop);
+
+// What the head of the handle's last answer said.
+PageHead HeadOf(CURL* handle);
 
 // Throws std::runtime_error with libcurl's text when code is not CURLE_OK.
 void CheckCurl(CURLcode code, const char* what);

@@ -6,10 +6,19 @@
 
 #include "net/FetchLimits.h"
 
+#include <atomic>
 #include <memory>
 #include <string>
 
 namespace lumbrant {
+
+// What the head of an answer said of the page it brought.
+struct PageHead {
+    // The charset its Content-Type named; empty when none.
+    std::string Charset;
+    // The address that answered at last, after any redirect.
+    std::string Url;
+};
 
 class HttpClient {
 public:
@@ -24,8 +33,10 @@ public:
     // Mozilla/3.0 (compatible; Indy Library)". Redirects are not followed;
     // any other address, any status other than 2xx, a body over the size cap
     // and every transfer error throw std::runtime_error. The body comes back
-    // byte for byte.
-    std::string Get(const std::string& url);
+    // byte for byte, and what its head said in head when one is given. Once
+    // stop (when given) is set, the transfer is given up within a second.
+    std::string Get(const std::string& url, PageHead* head = nullptr,
+                    const std::atomic<bool>* stop = nullptr);
 
 private:
     // The platform's session, defined beside its implementation.

@@ -53,7 +53,7 @@ HttpClient::HttpClient(FetchLimits limits)
 
 HttpClient::~HttpClient() = default;
 
-std::string HttpClient::Get(const std::string& url) {
+std::string HttpClient::Get(const std::string& url, PageHead* head, const std::atomic<bool>* stop) {
     if (!MayFetch(url)) {
         throw std::runtime_error(
             "Only http and https addresses without a user name or password are fetched.");
@@ -63,6 +63,7 @@ std::string HttpClient::Get(const std::string& url) {
     body.Cap = limits_.MaxBodyBytes;
     CheckCurl(curl_easy_setopt(handle, CURLOPT_URL, url.c_str()), "CURLOPT_URL");
     CheckCurl(curl_easy_setopt(handle, CURLOPT_WRITEDATA, &body), "CURLOPT_WRITEDATA");
+    GiveUpOn(handle, stop);
     const CURLcode result = curl_easy_perform(handle);
     curl_easy_setopt(handle, CURLOPT_WRITEDATA, nullptr);
     if (body.Overflow) {
@@ -73,6 +74,9 @@ std::string HttpClient::Get(const std::string& url) {
     CheckCurl(curl_easy_getinfo(handle, CURLINFO_RESPONSE_CODE, &status), "CURLINFO_RESPONSE_CODE");
     if (status < 200 || status > 299) {
         throw std::runtime_error("HTTP/1.1 " + std::to_string(status));
+    }
+    if (head != nullptr) {
+        *head = HeadOf(handle);
     }
     return std::move(body.Bytes);
 }

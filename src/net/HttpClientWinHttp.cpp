@@ -1,9 +1,13 @@
 #include "net/FetchAddress.h"
 #include "net/HttpClient.h"
 #include "net/WinHttpHandle.h"
+#include "text/Encoding.h"
 
 #include <algorithm>
 #include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
 #include <windows.h>
 #include <winhttp.h>
 
@@ -103,6 +107,66 @@ std::string ReadBody(HINTERNET request, const FetchLimits& limits, Clock::time_p
     }
 }
 
+// The answer's Content-Type, in the bytes its characters stand for; empty when none.
+std::string ContentType(HINTERNET request) {
+    wchar_t value[256] = {};
+    DWORD size = sizeof value;
+    if (!WinHttpQueryHeaders(request, WINHTTP_QUERY_CONTENT_TYPE, WINHTTP_HEADER_NAME_BY_INDEX,
+                             value, &size, WINHTTP_NO_HEADER_INDEX)) {
+        return {};
+    }
+    std::string narrow;
+    for (std::size_t k = 0; k < size / sizeof(wchar_t) && value[k] != L'\0'; ++k) {
+        narrow += value[k] < 0x80 ? static_cast<char>(value[k]) : '?';
+    }
+    return narrow;
+}
+
+// While it lives, closes the request from a thread of its own once stop is
+// set: WinHTTP then ends whatever call the request waits in. The request is
+// let go of here when it was closed, so that it is closed once.
+class ClosesWhenStopped {
+public:
+    ClosesWhenStopped(WinHttpHandle& request, const std::atomic<bool>* stop) : request_(request) {
+        if (stop == nullptr) {
+            return;
+        }
+        watcher_ = std::thread([this, stop, handle = request.get()] {
+            std::unique_lock lock(mutex_);
+            while (!done_) {
+                if (stop->load()) {
+                    closed_ = WinHttpCloseHandle(handle) != FALSE;
+                    return;
+                }
+                wake_.wait_for(lock, std::chrono::milliseconds(100));
+            }
+        });
+    }
+    ~ClosesWhenStopped() {
+        {
+            const std::lock_guard lock(mutex_);
+            done_ = true;
+        }
+        wake_.notify_all();
+        if (watcher_.joinable()) {
+            watcher_.join();
+        }
+        if (closed_) {
+            static_cast<void>(request_.release());
+        }
+    }
+    ClosesWhenStopped(const ClosesWhenStopped&) = delete;
+    ClosesWhenStopped& operator=(const ClosesWhenStopped&) = delete;
+
+private:
+    WinHttpHandle& request_;
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    bool done_ = false;
+    bool closed_ = false;
+    std::thread watcher_;
+};
+
 } // namespace
 
 HttpClient::HttpClient(FetchLimits limits)
@@ -122,7 +186,7 @@ HttpClient::HttpClient(FetchLimits limits)
 
 HttpClient::~HttpClient() = default;
 
-std::string HttpClient::Get(const std::string& url) {
+std::string HttpClient::Get(const std::string& url, PageHead* head, const std::atomic<bool>* stop) {
     if (!MayFetch(url)) {
         throw std::runtime_error(
             "Only http and https addresses without a user name or password are fetched.");
@@ -134,12 +198,13 @@ std::string HttpClient::Get(const std::string& url) {
     if (!connection) {
         throw WindowsError("WinHttpConnect");
     }
-    const WinHttpHandle request(WinHttpOpenRequest(
+    WinHttpHandle request(WinHttpOpenRequest(
         connection.get(), L"GET", target.PathAndQuery.c_str(), nullptr, WINHTTP_NO_REFERER,
         WINHTTP_DEFAULT_ACCEPT_TYPES, target.Secure ? WINHTTP_FLAG_SECURE : 0));
     if (!request) {
         throw WindowsError("WinHttpOpenRequest");
     }
+    const ClosesWhenStopped closer(request, stop);
     SetOption(request.get(), WINHTTP_OPTION_REDIRECT_POLICY, WINHTTP_OPTION_REDIRECT_POLICY_NEVER,
               "WINHTTP_OPTION_REDIRECT_POLICY");
     // The wait for the response's head has a time-out of its own.
@@ -162,7 +227,12 @@ std::string HttpClient::Get(const std::string& url) {
     if (status < 200 || status > 299) {
         throw std::runtime_error("HTTP/1.1 " + std::to_string(status));
     }
-    return ReadBody(request.get(), limits_, deadline, url);
+    std::string body = ReadBody(request.get(), limits_, deadline, url);
+    if (head != nullptr) {
+        head->Charset = text::CharsetOfContentType(ContentType(request.get()));
+        head->Url = url;
+    }
+    return body;
 }
 
 } // namespace lumbrant

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cwctype>
 #include <optional>
+#include <string_view>
 #include <urlmon.h>
 #include <vector>
 
@@ -31,6 +33,29 @@ bool IsRedirect(DWORD status) {
 // while the pump below dispatches its messages. Like every COM object it is
 // freed by its own Release, never deleted through an interface, whose
 // destructors are therefore not virtual.
+// The value of the Content-Type line of an answer's head (its lines ended by
+// CR LF), in the bytes the head's characters stand for; empty when none.
+std::string ContentTypeOf(std::wstring_view head) {
+    constexpr std::wstring_view kName = L"content-type:";
+    for (std::size_t at = 0; at < head.size();) {
+        const std::size_t end = std::min(head.find(L"\r\n", at), head.size());
+        const std::wstring_view line = head.substr(at, end - at);
+        if (line.size() >= kName.size() &&
+            std::equal(kName.begin(), kName.end(), line.begin(), [](wchar_t a, wchar_t b) {
+                return a == static_cast<wchar_t>(std::towlower(static_cast<wint_t>(b)));
+            })) {
+            std::string value;
+            for (const wchar_t character : line.substr(kName.size())) {
+                value += character < 0x80 ? static_cast<char>(character) : '?';
+            }
+            const std::size_t first = value.find_first_not_of(" \t");
+            return first == std::string::npos ? std::string() : value.substr(first);
+        }
+        at = end + 2;
+    }
+    return {};
+}
+
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wnon-virtual-dtor"
 class BindWatch final : public IBindStatusCallback,
@@ -136,12 +161,15 @@ public:
     }
 
     // An error page is no page: its body is not even downloaded.
-    HRESULT STDMETHODCALLTYPE OnResponse(DWORD status, LPCWSTR, LPCWSTR,
+    HRESULT STDMETHODCALLTYPE OnResponse(DWORD status, LPCWSTR responseHeaders, LPCWSTR,
                                          LPWSTR* additionalHeaders) override {
         if (additionalHeaders != nullptr) {
             *additionalHeaders = nullptr;
         }
         status_ = status;
+        if (responseHeaders != nullptr) {
+            contentType_ = ContentTypeOf(responseHeaders);
+        }
         if (!IsSuccess(status) && !IsRedirect(status)) {
             WantAbort();
             return E_ABORT;
@@ -181,6 +209,7 @@ public:
         outcome.Arrived =
             stopped_ && result_ == S_OK && !abortWanted_ && location_.empty() && IsSuccess(status_);
         outcome.Location = location_;
+        outcome.ContentType = contentType_;
         return outcome;
     }
 
@@ -221,6 +250,7 @@ private:
     HRESULT result_ = E_FAIL;
     DWORD status_ = 0;
     std::wstring location_;
+    std::string contentType_;
     Clock::time_point lastActivity_ = Clock::now();
 };
 #pragma GCC diagnostic pop
@@ -250,7 +280,8 @@ void Pump(BindWatch& watch, const BindLimits& limits) {
     std::optional<Clock::time_point> abortedAt;
     while (!watch.Stopped()) {
         const auto now = Clock::now();
-        if (!abortedAt && (watch.AbortWanted() || now >= limits.Deadline ||
+        const bool stopped = limits.Stop != nullptr && limits.Stop->load();
+        if (!abortedAt && (watch.AbortWanted() || stopped || now >= limits.Deadline ||
                            now - watch.LastActivity() >= limits.Stall)) {
             watch.Abort();
             abortedAt = now;

@@ -28,7 +28,8 @@ std::size_t WriteToFile(char* data, std::size_t size, std::size_t count, void* t
     return std::fwrite(data, 1, length, sink->File);
 }
 
-bool Perform(const std::string& url, Sink& sink, const FetchLimits& limits) {
+bool Perform(const std::string& url, Sink& sink, const FetchLimits& limits, PageHead* head,
+             const std::atomic<bool>* stop) {
     const CurlHandle handle(curl_easy_init());
     if (!handle) {
         return false;
@@ -45,7 +46,14 @@ bool Perform(const std::string& url, Sink& sink, const FetchLimits& limits) {
         CheckCurl(curl_easy_setopt(handle.get(), CURLOPT_WRITEFUNCTION, WriteToFile),
                   "CURLOPT_WRITEFUNCTION");
         CheckCurl(curl_easy_setopt(handle.get(), CURLOPT_WRITEDATA, &sink), "CURLOPT_WRITEDATA");
-        return curl_easy_perform(handle.get()) == CURLE_OK;
+        GiveUpOn(handle.get(), stop);
+        if (curl_easy_perform(handle.get()) != CURLE_OK) {
+            return false;
+        }
+        if (head != nullptr) {
+            *head = HeadOf(handle.get());
+        }
+        return true;
     } catch (const std::exception&) {
         return false;
     }
@@ -53,7 +61,8 @@ bool Perform(const std::string& url, Sink& sink, const FetchLimits& limits) {
 
 } // namespace
 
-bool DownloadUrlToFile(const std::string& url, const std::string& path, const FetchLimits& limits) {
+bool DownloadUrlToFile(const std::string& url, const std::string& path, const FetchLimits& limits,
+                       PageHead* head, const std::atomic<bool>* stop) {
     if (!MayFetch(url)) {
         return false;
     }
@@ -63,7 +72,7 @@ bool DownloadUrlToFile(const std::string& url, const std::string& path, const Fe
     if (sink.File == nullptr) {
         return false;
     }
-    const bool downloaded = Perform(url, sink, limits);
+    const bool downloaded = Perform(url, sink, limits, head, stop);
     const bool closed = std::fclose(sink.File) == 0;
     if (!downloaded || !closed) {
         std::remove(path.c_str());

@@ -2,6 +2,7 @@
 #include "net/UrlBindingWin.h"
 #include "net/UrlDownload.h"
 #include "net/WinHttpHandle.h"
+#include "text/Encoding.h"
 #include "text/FileIo.h"
 
 #include <thread>
@@ -76,8 +77,10 @@ bool Rewind(HANDLE file) {
 // Follows url and its redirects into file, each address checked before it
 // is asked for anything. Answers the addresses asked, the first included.
 bool FollowInto(HANDLE file, const std::string& url, const FetchLimits& limits,
-                std::vector<std::wstring>& asked) {
+                const std::atomic<bool>* stop, std::vector<std::wstring>& asked,
+                std::string& contentType) {
     BindLimits bind;
+    bind.Stop = stop;
     bind.Deadline = std::chrono::steady_clock::now() + std::chrono::seconds(limits.DeadlineSeconds);
     bind.Stall = std::chrono::seconds(limits.StallSeconds);
     bind.MaxBodyBytes = limits.MaxBodyBytes;
@@ -88,6 +91,7 @@ bool FollowInto(HANDLE file, const std::string& url, const FetchLimits& limits,
         }
         const BindOutcome outcome = BindAddress(asked.back(), file, bind);
         if (outcome.Arrived) {
+            contentType = outcome.ContentType;
             return true;
         }
         if (outcome.Location.empty() || redirects == kMostRedirects) {
@@ -102,7 +106,8 @@ bool FollowInto(HANDLE file, const std::string& url, const FetchLimits& limits,
 }
 
 // Runs on the download's own thread: the whole download into the file at own.
-bool Download(const std::string& url, const std::string& own, const FetchLimits& limits) {
+bool Download(const std::string& url, const std::string& own, const FetchLimits& limits,
+              const std::atomic<bool>* stop, PageHead& head) {
     const ComApartment apartment;
     if (!apartment.Joined()) {
         return false;
@@ -114,8 +119,11 @@ bool Download(const std::string& url, const std::string& own, const FetchLimits&
         return false;
     }
     std::vector<std::wstring> asked;
-    bool arrived = FollowInto(file, url, limits, asked);
+    std::string contentType;
+    bool arrived = FollowInto(file, url, limits, stop, asked, contentType);
     arrived = CloseHandle(file) && arrived;
+    head.Charset = text::CharsetOfContentType(contentType);
+    head.Url = Narrow(asked.back());
     // The download is told to keep nothing in the system's cache; whatever
     // the system kept all the same goes.
     for (const std::wstring& address : asked) {
@@ -129,16 +137,21 @@ bool Download(const std::string& url, const std::string& own, const FetchLimits&
 // The system's download of every address runs on a thread of the download's
 // own, which ends its binding at the deadline, after a stall or at the size
 // cap, and which is joined before this returns.
-bool DownloadUrlToFile(const std::string& url, const std::string& path, const FetchLimits& limits) {
+bool DownloadUrlToFile(const std::string& url, const std::string& path, const FetchLimits& limits,
+                       PageHead* head, const std::atomic<bool>* stop) {
     if (!MayFetch(url)) {
         return false;
     }
     // A file of the download's own, renamed into place only when whole.
     const std::string own = text::UniqueNameBeside(path, ".part");
     bool arrived = false;
-    std::thread download([&] { arrived = Download(url, own, limits); });
+    PageHead answered;
+    std::thread download([&] { arrived = Download(url, own, limits, stop, answered); });
     download.join();
     if (arrived && MoveFileExA(own.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+        if (head != nullptr) {
+            *head = std::move(answered);
+        }
         return true;
     }
     DeleteFileA(own.c_str());

@@ -31,8 +31,10 @@ struct KeepWhole {
 // kMaxNotePart characters. A note that fits is its own single piece. At most
 // `most` pieces are made: of a note that needs more, the last one made is
 // not the note's end.
+// With wholeCharacters (UTF-8 text), a cut after kMaxNotePart characters
+// moves back to the start of the character it would split.
 std::vector<std::string> CutIntoPieces(std::string_view note, KeepWhole keep,
-                                       std::size_t most = SIZE_MAX);
+                                       std::size_t most = SIZE_MAX, bool wholeCharacters = false);
 
 // The pieces of body followed by footer, at most kMaxNoteParts of them. When
 // the whole needs more, the body is shortened to the first pieces it would
@@ -40,6 +42,6 @@ std::vector<std::string> CutIntoPieces(std::string_view note, KeepWhole keep,
 // still ends with the whole footer. Empty when the footer alone fills
 // kMaxNoteParts pieces. keep lies in the footer.
 std::vector<std::string> CutIntoChain(std::string_view body, std::string_view footer,
-                                      KeepWhole keep);
+                                      KeepWhole keep, bool wholeCharacters = false);
 
 } // namespace lumbrant

@@ -32,24 +32,41 @@ void StoreNote(const std::string& path, const std::string& content) {
     text::WriteFileAtomic(path, text::NormalizeLines(content), text::Durability::Unflushed);
 }
 
+// The title line, cleaned up as in a classic note, then an article's text as
+// it came (it is clean already), without a line break after its last line:
+// the footer brings the empty line before the "Back" link.
+std::string ArticleBody(const std::string& title, const std::string& text) {
+    std::string body = CleanNoteText(title, "");
+    std::string lines = text::NormalizeLines(text);
+    while (!lines.empty() && (lines.back() == '\n' || lines.back() == '\r')) {
+        lines.pop_back();
+    }
+    if (lines.empty()) {
+        body.resize(body.size() - 2);
+    }
+    return body + lines;
+}
+
 } // namespace
 
 NoteWriter::NoteWriter(const std::string& workDir, int& noteCounter)
     : workDir_(workDir), noteCounter_(noteCounter) {}
 
 void NoteWriter::WriteNewsNote(const std::string& text, const std::string& storyTitle,
-                               const std::string& articleUrl) {
+                               const std::string& articleUrl, StoryText kind) {
     const std::string title = TitleLine(storyTitle);
-    const std::string body = CleanNoteText(title, DropNul(text));
-    if (body.size() < kMinNoteText) {
+    const bool classic = kind == StoryText::ClassicPage;
+    const std::string body =
+        classic ? CleanNoteText(title, DropNul(text)) : ArticleBody(title, DropNul(text));
+    if (classic && body.size() < kMinNoteText) {
         return;
     }
     const std::string footer = NoteFooter(LinkText(articleUrl));
     // A chain cut inside the "Back" link line would leave the reader two halves of plain text.
     const KeepWhole backLink{kEmptyLineBreak.size(), BackLinkLine().size()};
     const bool single = body.size() + footer.size() <= kMaxNotePart;
-    const std::vector<std::string> pieces =
-        single ? std::vector<std::string>{body + footer} : CutIntoChain(body, footer, backLink);
+    const std::vector<std::string> pieces = single ? std::vector<std::string>{body + footer}
+                                                   : CutIntoChain(body, footer, backLink, !classic);
     if (pieces.empty()) {
         return;
     }

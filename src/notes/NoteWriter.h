@@ -8,6 +8,17 @@
 
 namespace lumbrant {
 
+// What a story's text is, which says how it is cleaned up.
+enum class StoryText {
+    // The 8-bit text found in a classic edition's page: the common entities
+    // and runs of blanks are reduced, every empty line goes, and a story
+    // under kMinNoteText characters is dropped.
+    ClassicPage,
+    // A feed edition's UTF-8 text: it stays as it came, paragraphs apart by
+    // an empty line, every story is written, and no cut falls inside a character.
+    Utf8Article,
+};
+
 class NoteWriter {
 public:
     // Writes into the news folder of workDir (known once the settings are
@@ -21,7 +32,7 @@ public:
     // nothing: a folder or file that cannot be written raises
     // std::runtime_error to the caller.
     void WriteNewsNote(const std::string& text, const std::string& storyTitle,
-                       const std::string& articleUrl);
+                       const std::string& articleUrl, StoryText kind = StoryText::ClassicPage);
 
     // Advances NoteCounter and answers "News item " followed by its new value.
     std::string NextNoteName();

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <exception>
 #include <stdexcept>
+#include <system_error>
 #include <thread>
 
 namespace lumbrant {
@@ -24,12 +25,16 @@ std::string TNewsThread::TemporaryFilePath() const {
                                              : std::string("tempg.ini"));
 }
 
-bool TNewsThread::FetchFallback(const std::string& url, std::string& page) {
-    const std::string path = TemporaryFilePath();
-    if (!DownloadUrlToFile(url, path, limits_)) {
+std::string TNewsThread::FeedFilePath(const std::string& sectionCode) const {
+    return JoinPath(JobWorkDir, "tempg" + sectionCode + ".ini");
+}
+
+bool TNewsThread::FetchFallback(const std::string& url, const Attempts& attempts, std::string& page,
+                                PageHead& head) {
+    if (!DownloadUrlToFile(url, attempts.FallbackFile, limits_, &head, attempts.Stop)) {
         return false;
     }
-    const auto content = text::ReadFileBytes(path);
+    const auto content = text::ReadFileBytes(attempts.FallbackFile);
     if (!content) {
         return false;
     }
@@ -37,54 +42,93 @@ bool TNewsThread::FetchFallback(const std::string& url, std::string& page) {
     return true;
 }
 
-std::optional<std::string> TNewsThread::Fetch(const std::string& url, std::string& page,
-                                              bool& fallbackFile) {
+std::optional<std::string> TNewsThread::Fetch(const std::string& url, const Attempts& attempts,
+                                              std::string& page, PageHead& head,
+                                              bool& fallbackUsed) {
     try {
-        if (!JobHttp) {
+        if (attempts.Client == nullptr) {
             throw std::runtime_error("no HTTP client");
         }
-        page = JobHttp->Get(url);
+        page = attempts.Client->Get(url, &head, attempts.Stop);
         return std::nullopt;
     } catch (const std::exception& error) {
-        if (FetchFallback(url, page)) {
-            fallbackFile = true;
+        const bool stopped = attempts.Stop != nullptr && attempts.Stop->load();
+        if (!stopped && FetchFallback(url, attempts, page, head)) {
+            fallbackUsed = true;
             return std::nullopt;
         }
         return std::string(error.what());
     }
 }
 
-void TNewsThread::FetchFeeds(std::vector<FeedPage>& pages, bool& fallbackFile) {
-    for (const FeedSource& feed : JobFeeds) {
-        FeedPage& page = pages.emplace_back();
-        page.SectionCode = feed.SectionCode;
-        page.Url = feed.Url;
-        if (auto why = Fetch(feed.Url, page.Page, fallbackFile)) {
-            page.Failed = true;
-            page.Page.clear();
-            page.Reason = std::move(*why);
+FeedPage TNewsThread::FetchFeed(const FeedSource& feed, HttpClient* client) {
+    FeedPage page;
+    page.SectionCode = feed.SectionCode;
+    PageHead head{"", feed.Url};
+    const Attempts attempts{client, FeedFilePath(feed.SectionCode), &terminated_};
+    bool fallbackUsed = false;
+    auto why = Terminated() ? std::optional<std::string>("")
+                            : Fetch(feed.Url, attempts, page.Page, head, fallbackUsed);
+    if (fallbackUsed) {
+        std::remove(attempts.FallbackFile.c_str());
+    }
+    if (why) {
+        page.Failed = true;
+        page.Page.clear();
+        page.Reason =
+            Terminated() ? std::string("the run was stopped before it arrived") : std::move(*why);
+    }
+    page.Url = std::move(head.Url);
+    page.Charset = std::move(head.Charset);
+    return page;
+}
+
+std::vector<FeedPage> TNewsThread::FetchFeeds() {
+    std::vector<FeedPage> pages(JobFeeds.size());
+    std::atomic<std::size_t> next{0};
+    const auto fetchInTurn = [&](std::size_t slot) {
+        for (std::size_t feed; (feed = next++) < JobFeeds.size();) {
+            pages[feed] = FetchFeed(JobFeeds[feed], JobFeedClients[slot].get());
+        }
+    };
+    // This thread fetches as the first of the four; a helper that cannot be
+    // made leaves its share to the others.
+    std::vector<std::thread> helpers;
+    for (std::size_t slot = 1; slot < kSlotCount && slot < JobFeeds.size(); ++slot) {
+        try {
+            helpers.emplace_back(fetchInTurn, slot);
+        } catch (const std::system_error&) {
+            break;
         }
     }
+    fetchInTurn(0);
+    for (std::thread& helper : helpers) {
+        helper.join();
+    }
+    return pages;
 }
 
 void TNewsThread::Execute() {
     JobResult result;
     result.Slot = JobMode == 1 ? JobSlot : kFrontPageSlot;
-    bool fallbackFile = false;
+    bool fallbackUsed = false;
     try {
         if (JobMode == 2) {
             // Engaged before the first fetch, so that even a job that fails
             // hands over a feed result.
-            FetchFeeds(result.Feeds.emplace(), fallbackFile);
+            result.Feeds.emplace();
+            *result.Feeds = FetchFeeds();
         } else {
-            if (auto why = Fetch(JobUrl, result.Page, fallbackFile)) {
+            result.CategoryCode = JobCategoryCode;
+            result.StoryId = JobStoryId;
+            PageHead head;
+            if (auto why = Fetch(JobUrl, {JobHttp.get(), TemporaryFilePath(), nullptr}, result.Page,
+                                 head, fallbackUsed)) {
                 result.Failed = true;
                 result.Page.clear();
                 result.Reason = std::move(*why);
-            } else {
-                result.CategoryCode = JobCategoryCode;
-                result.StoryId = JobStoryId;
             }
+            result.Charset = std::move(head.Charset);
         }
     } catch (...) {
         result.Failed = true;
@@ -92,7 +136,7 @@ void TNewsThread::Execute() {
         result.Reason = "the download broke off";
     }
     port_->SendBlocking(result);
-    if (fallbackFile) {
+    if (fallbackUsed) {
         std::remove(TemporaryFilePath().c_str());
     }
     Terminate();

@@ -1,13 +1,14 @@
 #pragma once
 
 // A fetch job: downloads one page (or, for a feed edition's front page, its
-// feeds one after another) on a thread of its own and hands it to the UI
+// feeds four at a time) on a thread of its own and hands it to the UI
 // thread with exactly one blocking message, whatever happens.
 
 #include "core/JobPorts.h"
 #include "net/FetchLimits.h"
 #include "net/HttpClient.h"
 
+#include <array>
 #include <atomic>
 #include <memory>
 #include <optional>
@@ -26,7 +27,10 @@ public:
     unsigned char JobMode = 0; // 0: front page; 1: article; 2: a feed edition's feeds
     std::shared_ptr<HttpClient> JobHttp;
     std::string JobUrl;
+    // A feed edition's feeds, fetched four at a time, each of the four with
+    // the client of an article slot. Terminate gives them up within a second.
     std::vector<FeedSource> JobFeeds;
+    std::array<std::shared_ptr<HttpClient>, kSlotCount> JobFeedClients;
     std::string JobWorkDir;
 
     // Starts the job's thread; call once, after the fields are filled.
@@ -39,16 +43,30 @@ public:
     bool Terminated() const override { return terminated_.load(); }
     void Terminate() override { terminated_.store(true); }
 
-    // The temporary file of the fallback download.
+    // The temporary file of the fallback download (of a front page or an
+    // article; each feed has its own, see FeedFilePath).
     std::string TemporaryFilePath() const;
 
 private:
+    // How one page is fetched: the client of the first attempt, the file of
+    // the second, and what may stop both (nothing: they run to their end).
+    struct Attempts {
+        HttpClient* Client = nullptr;
+        std::string FallbackFile;
+        const std::atomic<bool>* Stop = nullptr;
+    };
+
     // The page at url, through the HTTP client and else through the fallback
-    // download (which sets fallbackFile when its file is left for later).
-    // Answers why the HTTP client failed when neither brought the page.
-    std::optional<std::string> Fetch(const std::string& url, std::string& page, bool& fallbackFile);
-    bool FetchFallback(const std::string& url, std::string& page);
-    void FetchFeeds(std::vector<FeedPage>& pages, bool& fallbackFile);
+    // download (which then leaves its file for the caller to remove), and
+    // what its head said. Answers why the HTTP client failed when neither
+    // brought the page.
+    std::optional<std::string> Fetch(const std::string& url, const Attempts& attempts,
+                                     std::string& page, PageHead& head, bool& fallbackUsed);
+    bool FetchFallback(const std::string& url, const Attempts& attempts, std::string& page,
+                       PageHead& head);
+    std::vector<FeedPage> FetchFeeds();
+    FeedPage FetchFeed(const FeedSource& feed, HttpClient* client);
+    std::string FeedFilePath(const std::string& sectionCode) const;
 
     std::shared_ptr<MessagePort> port_;
     FetchLimits limits_;

@@ -43,6 +43,7 @@ void RunControl::StartRun() {
 
 std::shared_ptr<JobHandle> RunControl::StartFrontPageJob(const std::string& countryEntry) {
     const std::optional<Edition> edition = LoadEdition(workDir_, countryEntry);
+    state_.FeedEdition = edition.has_value();
     if (!edition) {
         return jobs_.StartFrontPageJob(EditionAddress(countryEntry));
     }
@@ -77,8 +78,12 @@ void RunControl::EndRun() {
 void RunControl::StopPress() {
     if (FrontPageJob && !FrontPageJob->Terminated()) {
         FrontPageJob->Terminate();
-        view_.ShowStatus("Ready to Get News");
-        return;
+        // A feed edition's job gives its feeds up at once, and the run ends
+        // as a stopped run; a classic front page is only marked.
+        if (!state_.FeedEdition) {
+            view_.ShowStatus("Ready to Get News");
+            return;
+        }
     }
     state_.StopRequested = true;
     view_.ShowStatus("Stoping Getting now, Please Wait...");

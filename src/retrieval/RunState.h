@@ -11,7 +11,9 @@ struct RunState {
     bool StopRequested = false;
     int StartedSlots = 0;
     int FinishedSlots = 0;
-    // A feed edition's most stories a feed, for the run going.
+    // The run going takes its stories from a feed edition, and at most this
+    // many a feed.
+    bool FeedEdition = false;
     std::size_t FeedItems = 0;
     // The stories the run takes from the lists, and those handled so far.
     int StoriesInRun = 0;

@@ -34,6 +34,7 @@ std::shared_ptr<JobHandle> ThreadJobStarter::StartFrontPageJob(const std::string
 std::shared_ptr<JobHandle> ThreadJobStarter::StartFeedJob(const std::vector<FeedSource>& feeds) {
     auto job = NewJob(2, IdHTTP);
     job->JobFeeds = feeds;
+    job->JobFeedClients = IdHTTPn;
     job->Start();
     return job;
 }

@@ -3,7 +3,9 @@
 #include "support/FormSandbox.h"
 #include "ui/MessageBoxes.h"
 
+#include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 #include <map>
@@ -136,6 +138,41 @@ TEST_F(RunsThatBringNothing, LeaveThePlayersNotesAsTheyWere) {
         EXPECT_FALSE(MessageBoxes::shownTexts().contains("iPod Not Connected!"));
         MessageBoxes::clearShownTexts();
     }
+}
+
+// Feeds that would keep the run waiting for a minute: one press of Stop ends
+// it at once, as a stopped run that leaves the player as it was.
+TEST_F(RunsThatBringNothing, OneStopWhileTheFeedsLoadEndsTheRunAtOnce) {
+    FormSandbox sandbox;
+    newsdesk::Options options;
+    options.LatencyMs = 60000;
+    newsdesk::NewsDesk desk(options);
+    ASSERT_TRUE(desk.Start());
+    sandbox.UseNewsService(desk.BaseUrl());
+    std::string edition = "[United States]\r\n";
+    for (const char* code : {"TO", "WO", "LO", "BU", "SC", "SP", "EN", "HE"}) {
+        edition += std::string(code) + "=" + desk.FeedUrl("tus", code) + "\r\n";
+    }
+    testing::WriteFile(sandbox.WorkDir() + "/Editions.ini", edition);
+    const fs::path news = sandbox.AddPlayer("player") + "/Notes/news";
+    for (const auto& [name, content] : kEarlierNotes) {
+        testing::WriteFile(news / name, content);
+    }
+    TFormMain form(sandbox.Dependencies());
+    form.show();
+    PressGetNews(form);
+    ASSERT_TRUE(PumpUntil([&] { return desk.InFlight() == 4; })) << "four feeds at a time";
+    PressGetNews(form);
+    ASSERT_TRUE(PumpUntil([&] { return !form.State().Running; }));
+
+    EXPECT_EQ(desk.InFlight(), 4) << "the run ended while the feeds were still held";
+    EXPECT_EQ(desk.TotalRequests(), 4);
+    EXPECT_EQ(Files(news), kEarlierNotes);
+    EXPECT_EQ(form.findChild<QLabel*>("Notifier")->text(), "Get News Stoped");
+    const auto log = testing::ReadLogValues(sandbox.WorkDir() + "/Rovad.txt");
+    EXPECT_EQ(
+        std::count(log.begin(), log.end(), "FrontPage:TO: the run was stopped before it arrived"),
+        1);
 }
 
 TEST_F(RunsThatBringNothing, ARunThatWritesNotesStillReplacesThem) {

@@ -5,6 +5,7 @@
 #include "frontpage/Sections.h"
 #include "newsdesk/Feed.h"
 #include "newsdesk/NewsDesk.h"
+#include "newsdesk/OddFeed.h"
 
 #include <gtest/gtest.h>
 
@@ -28,7 +29,9 @@ TEST(Feeds, EverySectionsFeedGivesItsStoriesWhosePagesRepeatTheirSummaries) {
             EXPECT_EQ(desk.BaseUrl() + "/feeds/" + edition + "/" + std::string(code) + ".xml",
                       desk.FeedUrl(edition, std::string(code)));
             quirks += reply.Body;
-            const auto records = lumbrant::ParseFeed(reply.Body, 250);
+            const auto records =
+                lumbrant::ParseFeed({reply.Body, desk.FeedUrl(edition, std::string(code)), ""}, 250)
+                    .Stories;
             std::vector<newsdesk::Story> stories;
             for (const auto& story : desk.Stories(edition)) {
                 if (story.CategoryCode == code) {
@@ -60,6 +63,36 @@ TEST(Feeds, EverySectionsFeedGivesItsStoriesWhosePagesRepeatTheirSummaries) {
     }
     EXPECT_EQ(HttpGet(desk.BaseUrl(), "/feeds/tus/XX.xml").Status, 404);
     EXPECT_EQ(HttpGet(desk.BaseUrl(), "/feeds/txx/TO.xml").Status, 404);
+}
+
+TEST(Feeds, EveryOddShapeIsServedAtItsOwnAddressAndLinksTheStoriesOfItsSection) {
+    newsdesk::Options options;
+    options.StoriesPerSection = 4;
+    newsdesk::NewsDesk desk(options);
+    ASSERT_TRUE(desk.Start());
+    std::vector<std::string> links;
+    for (const auto& story : desk.Stories("tus")) {
+        if (story.CategoryCode == "TO") {
+            links.push_back(story.FeedUrl);
+        }
+    }
+    for (const std::string_view shape : newsdesk::kOddFeedShapes) {
+        SCOPED_TRACE(std::string(shape));
+        const std::string path = "/feeds/odd/" + std::string(shape) + ".xml";
+        const Reply reply = HttpGet(desk.BaseUrl(), path);
+        ASSERT_EQ(reply.Status, 200);
+        EXPECT_EQ(reply.Body, desk.OddFeed(std::string(shape)));
+        EXPECT_EQ(desk.OddFeedUrl(std::string(shape)), desk.BaseUrl() + path);
+        const auto reading =
+            lumbrant::ParseFeed({reply.Body, desk.OddFeedUrl(std::string(shape)), ""}, 250);
+        std::vector<std::string> read;
+        for (const auto& story : reading.Stories) {
+            read.push_back(story.ArticleUrl);
+        }
+        const std::size_t whole = shape == "broken" ? newsdesk::kItemsBeforeTheBreak : 4;
+        EXPECT_EQ(read, std::vector<std::string>(links.begin(), links.begin() + whole));
+    }
+    EXPECT_EQ(HttpGet(desk.BaseUrl(), "/feeds/odd/plain.xml").Status, 404);
 }
 
 } // namespace

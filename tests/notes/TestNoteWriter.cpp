@@ -2,6 +2,7 @@
 #include "notes/NoteChain.h"
 #include "notes/NoteWriter.h"
 #include "support/UnreadableFile.h"
+#include "text/Encoding.h"
 #include "text/FileIo.h"
 
 #include <filesystem>
@@ -64,6 +65,29 @@ protected:
     int noteCounter_ = 0;
     NoteWriter writer_{workDir_, noteCounter_};
 };
+
+// A feed edition's article: however short it is, it is written with its
+// paragraphs apart; however long, and whatever its script, every part of its
+// chain is whole UTF-8 and together they hold the whole text.
+TEST_F(NoteWriterTest, AnArticleIsWrittenWhateverItsLengthAndNeverCutInsideACharacter) {
+    const std::string shortArticle = "Rain fell.\r\n\r\nRivers rose.\r\n";
+    writer_.WriteNewsNote(shortArticle, "T", kUrl, lumbrant::StoryText::Utf8Article);
+    EXPECT_EQ(Read("News item 1"), "T\r\nRain fell.\r\n\r\nRivers rose." + kFooter + "\r\n");
+
+    std::string longArticle;
+    for (int k = 0; k < 2500; ++k) {
+        longArticle += "\xE9\x9B\xA8"; // one character of three bytes, no blank between
+    }
+    writer_.WriteNewsNote(longArticle, "T", kUrl, lumbrant::StoryText::Utf8Article);
+    std::string joined;
+    for (std::size_t part = 0; fs::exists(News() / ("News item 2-" + std::to_string(part)));
+         ++part) {
+        const std::string note = Read("News item 2-" + std::to_string(part));
+        EXPECT_TRUE(text::IsValidUtf8(note)) << "part " << part;
+        joined += note.substr(0, note.find("\r\n\r\n<a href=\"News item 2-"));
+    }
+    EXPECT_NE(joined.find(longArticle), std::string::npos);
+}
 
 TEST_F(NoteWriterTest, AStoryUnder300CharactersIsDroppedWithoutANumber) {
     noteCounter_ = 5;

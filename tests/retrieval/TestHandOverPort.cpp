@@ -1,4 +1,5 @@
 #include "retrieval/HandOverPort.h"
+#include "support/JobResults.h"
 
 #include <chrono>
 #include <deque>
@@ -50,7 +51,7 @@ TEST(HandOverPort, TheSenderWaitsUntilTheMessageWasHandled) {
     auto port = HandOverPort::Create([&](auto task) { ui.Post(std::move(task)); },
                                      [&](const JobResult& m) { handled.push_back(m.Slot); });
     auto sent = std::async(std::launch::async, [&] {
-        port->SendBlocking({1, false, "page", "TO", "1", {}, ""});
+        port->SendBlocking(testing::ArticleArrived(1, "page", "TO", "1"));
     });
     ui.WaitForTask();
     EXPECT_EQ(sent.wait_for(std::chrono::milliseconds(50)), std::future_status::timeout);
@@ -64,13 +65,12 @@ TEST(HandOverPort, ClosingReleasesWaitingSendersAndRefusesLaterOnes) {
     int handled = 0;
     auto port = HandOverPort::Create([&](auto task) { ui.Post(std::move(task)); },
                                      [&](const JobResult&) { ++handled; });
-    auto sent = std::async(std::launch::async, [&] {
-        port->SendBlocking({kFrontPageSlot, false, "", "", "", {}, ""});
-    });
+    auto sent =
+        std::async(std::launch::async, [&] { port->SendBlocking(testing::FrontPageArrived("")); });
     ui.WaitForTask();
     port->Close();
     sent.get();
-    port->SendBlocking({kFrontPageSlot, false, "", "", "", {}, ""});
+    port->SendBlocking(testing::FrontPageArrived(""));
     while (ui.RunOne()) {
     }
     EXPECT_EQ(handled, 0);
@@ -80,9 +80,8 @@ TEST(HandOverPort, AHandlerThatThrowsStillReleasesTheSender) {
     TaskQueue ui;
     auto port = HandOverPort::Create([&](auto task) { ui.Post(std::move(task)); },
                                      [](const JobResult&) { throw std::runtime_error("boom"); });
-    auto sent = std::async(std::launch::async, [&] {
-        port->SendBlocking({kFrontPageSlot, false, "", "", "", {}, ""});
-    });
+    auto sent =
+        std::async(std::launch::async, [&] { port->SendBlocking(testing::FrontPageArrived("")); });
     ui.WaitForTask();
     EXPECT_THROW(ui.RunOne(), std::runtime_error);
     sent.get();

@@ -3,6 +3,7 @@
 #include "support/RecordingPort.h"
 #include "text/FileIo.h"
 
+#include <algorithm>
 #include <chrono>
 #include <condition_variable>
 #include <filesystem>
@@ -62,6 +63,20 @@ protected:
                     return !stopping && sink.write("<p>", 3);
                 });
         });
+        // A feed that takes its time, counting how many are fetched at once.
+        server.Get(R"(/feed/(\w+))", [this](const httplib::Request& req, httplib::Response& res) {
+            {
+                std::lock_guard lock(stallMutex);
+                mostFeedsAtOnce = std::max(mostFeedsAtOnce, ++feedsAtOnce);
+            }
+            std::this_thread::sleep_for(200ms);
+            {
+                std::lock_guard lock(stallMutex);
+                --feedsAtOnce;
+            }
+            res.set_content("<rss>" + req.matches[1].str() + "</rss>",
+                            "application/rss+xml; charset=windows-1251");
+        });
         server.Get("/record", [this](const httplib::Request& req, httplib::Response& res) {
             std::lock_guard lock(stallMutex);
             authorizations.push_back(req.get_header_value("Authorization"));
@@ -115,6 +130,8 @@ protected:
     std::condition_variable stallEnded;
     bool stopping = false;
     std::vector<std::string> authorizations;
+    int feedsAtOnce = 0;
+    int mostFeedsAtOnce = 0;
 };
 
 TEST_F(NewsThreadTest, ABodyArrivesByteExactAndAnEmptyBodyIsASuccess) {
@@ -204,6 +221,54 @@ TEST_F(NewsThreadTest, NoCredentialsLeaveTheProgram) {
     }
     std::lock_guard lock(stallMutex);
     EXPECT_EQ(authorizations, std::vector<std::string>{}) << "a link with a user name was fetched";
+}
+
+// A feed edition's feeds: fetched four at a time, each with its address and
+// charset, handed over in section order; a stop gives up every one still on
+// its way at once, where the server would keep them waiting.
+TEST_F(NewsThreadTest, FeedsComeFourAtATimeAndAStopGivesUpThoseOnTheirWay) {
+    const auto feedJob = [&](const std::vector<std::string>& paths) {
+        auto job = std::make_shared<TNewsThread>(messages, limits);
+        job->JobMode = 2;
+        for (std::size_t k = 0; k < paths.size(); ++k) {
+            job->JobFeeds.push_back({"S" + std::to_string(k), Url(paths[k])});
+        }
+        for (auto& client : job->JobFeedClients) {
+            client = std::make_shared<HttpClient>(limits);
+        }
+        job->JobWorkDir = workDir.string();
+        return job;
+    };
+    std::vector<std::string> paths;
+    for (int k = 0; k < 8; ++k) {
+        paths.push_back("/feed/f" + std::to_string(k));
+    }
+    feedJob(paths)->Start();
+    const JobResult fetched = messages->WaitFor(1);
+    ASSERT_TRUE(fetched.Feeds);
+    ASSERT_EQ(fetched.Feeds->size(), 8u);
+    for (std::size_t k = 0; k < 8; ++k) {
+        const FeedPage& feed = (*fetched.Feeds)[k];
+        EXPECT_EQ(feed.SectionCode, "S" + std::to_string(k));
+        EXPECT_EQ(feed.Page, "<rss>f" + std::to_string(k) + "</rss>");
+        EXPECT_EQ(feed.Url, Url(paths[k]));
+        EXPECT_EQ(feed.Charset, "windows-1251");
+    }
+    EXPECT_EQ(mostFeedsAtOnce, 4);
+
+    const auto stalled = feedJob({"/stall", "/stall", "/stall", "/stall", "/stall"});
+    const auto pressed = std::chrono::steady_clock::now();
+    stalled->Start();
+    std::this_thread::sleep_for(300ms);
+    stalled->Terminate();
+    const JobResult stopped = messages->WaitFor(2);
+    EXPECT_LT(std::chrono::steady_clock::now() - pressed, 10s) << "the server held them for 20 s";
+    ASSERT_TRUE(stopped.Feeds);
+    for (const FeedPage& feed : *stopped.Feeds) {
+        EXPECT_TRUE(feed.Failed);
+        EXPECT_EQ(feed.Reason, "the run was stopped before it arrived");
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(workDir)) << "a fallback's file was left";
 }
 
 TEST_F(NewsThreadTest, EachClientKeepsItsOwnCookiesAndSendsTheFixedHeaders) {

@@ -173,6 +173,21 @@ TEST_F(RunControlTest, StopDuringTheFrontPageFirstMarksTheJobThenStopsTheRun) {
     EXPECT_EQ(id, "1");
 }
 
+TEST_F(RunControlTest, AFeedEditionsFirstStopGivesUpItsFeedsAndStopsTheRun) {
+    testing::WriteFile(folder / "Editions.ini",
+                       "[United States]\r\nTO=http://feeds.example/top\r\n");
+    run.ButtonCopyClick();
+    run.ButtonCopyClick();
+    EXPECT_TRUE(jobs.FrontPage->Flag) << "the feeds on their way are given up";
+    EXPECT_TRUE(state.StopRequested);
+    EXPECT_EQ(view.LastStatus(), "Stoping Getting now, Please Wait...");
+
+    FrontPageArrives(10);
+    EXPECT_FALSE(state.Running);
+    EXPECT_TRUE(jobs.InFlight.empty());
+    EXPECT_EQ(view.LastStatus(), "Get News Stoped");
+}
+
 TEST_F(RunControlTest, OneStopPressDuringTheFrontPageOnlyChangesTheStatus) {
     run.ButtonCopyClick();
     run.ButtonCopyClick();

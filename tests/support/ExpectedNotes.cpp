@@ -1,6 +1,7 @@
 #include "support/ExpectedNotes.h"
 
 #include "article/ArticleHandler.h"
+#include "article/FeedArticle.h"
 #include "core/LogClass.h"
 #include "core/Paths.h"
 #include "feeds/FeedStories.h"
@@ -90,10 +91,11 @@ std::vector<std::string> ReadLogValues(const std::filesystem::path& log) {
 namespace {
 
 // Handles every story of the lists in queue order, each with the page that
-// pageOf gives for its link, in the work folder scratch.
+// pageOf gives for its link, as a classic edition or a feed edition does, in
+// the work folder scratch.
 Expectation HandleInQueueOrder(SectionStoryLists lists,
                                const std::function<std::string(const std::string&)>& pageOf,
-                               const std::filesystem::path& scratch) {
+                               bool feedEdition, const std::filesystem::path& scratch) {
     std::filesystem::create_directories(scratch);
     const std::string workDir = scratch.string();
     int noteCounter = 0;
@@ -108,6 +110,14 @@ Expectation HandleInQueueOrder(SectionStoryLists lists,
             break;
         }
         const StoryRecord story = queue.LookUpStory(code, id);
+        if (feedEdition) {
+            // The service names UTF-8 in the head of every page a feed links.
+            const ArticleOutcome outcome = HandleFeedArticlePage(pageOf(url), "UTF-8", story);
+            log.Write(outcome.LogEntry);
+            writer.WriteNewsNote(outcome.NoteText.value_or(""), story.StoryTitle, story.ArticleUrl,
+                                 StoryText::Utf8Article);
+            continue;
+        }
         const ArticleOutcome outcome =
             HandleArticlePage(pageOf(url), story, SiteList::Load(workDir));
         log.Write(outcome.LogEntry);
@@ -131,7 +141,7 @@ Expectation ExpectedRun(const newsdesk::NewsDesk& desk, const std::string& editi
     }
     return HandleInQueueOrder(
         lists, [&](const std::string& url) { return desk.ArticlePage(*storiesByUrl.at(url)); },
-        scratch);
+        false, scratch);
 }
 
 Expectation ExpectedFeedRun(const newsdesk::NewsDesk& desk, const std::string& edition,
@@ -139,10 +149,12 @@ Expectation ExpectedFeedRun(const newsdesk::NewsDesk& desk, const std::string& e
                             const std::filesystem::path& scratch) {
     std::vector<FeedPage> feeds;
     for (const std::string& code : codes) {
-        feeds.push_back({code, false, desk.Feed(edition, code), "", desk.FeedUrl(edition, code), ""});
+        feeds.push_back(
+            {code, false, desk.Feed(edition, code), "", desk.FeedUrl(edition, code), ""});
     }
     SectionStoryLists lists;
-    // Every feed given parses, so nothing is logged.
+    // Every feed given parses; what is logged (items without a link) is
+    // no note's business.
     const std::string workDir = scratch.string();
     int logCounter = 0;
     AddFeedStories(feeds, mostItems, lists, ErrorLog(workDir, logCounter));
@@ -152,7 +164,7 @@ Expectation ExpectedFeedRun(const newsdesk::NewsDesk& desk, const std::string& e
     }
     return HandleInQueueOrder(
         lists, [&](const std::string& url) { return desk.FeedArticlePage(*storiesByUrl.at(url)); },
-        scratch);
+        true, scratch);
 }
 
 } // namespace lumbrant::testing

@@ -2,6 +2,7 @@
 #include "support/EventPump.h"
 #include "support/FormSandbox.h"
 #include "support/FrontPageBuilder.h"
+#include "support/JobResults.h"
 #include "support/Polling.h"
 #include "support/PrivateMounts.h"
 #include "ui/MessageBoxes.h"
@@ -307,7 +308,7 @@ TEST_F(FormMainTest, StopRightAfterTheFrontPageArrivedStopsTheRun) {
     form.ButtonCopyClick();
     // The real job waits in its hand-over, which no event loop serves here.
     const std::string story = testing::Item("http://127.0.0.1:1/story", "Headline", "Snippet");
-    form.Core().Deliver({kFrontPageSlot, false, testing::Page({{story}}), "", "", {}, ""});
+    form.Core().Deliver(testing::FrontPageArrived(testing::Page({{story}})));
     ASSERT_TRUE(form.State().Running);
     form.ButtonCopyClick();
     EXPECT_TRUE(form.State().StopRequested);

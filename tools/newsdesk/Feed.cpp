@@ -5,24 +5,6 @@ namespace {
 
 constexpr std::string_view kRightQuote = "\u2019";
 
-std::string Replaced(std::string_view text, std::string_view from, std::string_view to) {
-    std::string out;
-    std::size_t at = 0;
-    for (std::size_t found = text.find(from); found != std::string_view::npos;
-         found = text.find(from, at)) {
-        out.append(text, at, found - at);
-        out.append(to);
-        at = found + from.size();
-    }
-    out.append(text, at);
-    return out;
-}
-
-// Text as XML character data.
-std::string Escaped(std::string_view text) {
-    return Replaced(Replaced(Replaced(text, "&", "&amp;"), "<", "&lt;"), ">", "&gt;");
-}
-
 // The summary, in one of the shapes feeds give it; the text it shows is
 // always the story's modern snippet.
 std::string RssDescription(const Story& story) {
@@ -79,6 +61,23 @@ void AppendAtomEntry(std::string& feed, const Story& story) {
 }
 
 } // namespace
+
+std::string Replaced(std::string_view text, std::string_view from, std::string_view to) {
+    std::string out;
+    std::size_t at = 0;
+    for (std::size_t found = text.find(from); found != std::string_view::npos;
+         found = text.find(from, at)) {
+        out.append(text, at, found - at);
+        out.append(to);
+        at = found + from.size();
+    }
+    out.append(text, at);
+    return out;
+}
+
+std::string Escaped(std::string_view text) {
+    return Replaced(Replaced(Replaced(text, "&", "&amp;"), "<", "&lt;"), ">", "&gt;");
+}
 
 std::string ModernText(std::string_view html) {
     return Replaced(Replaced(html, "&#39;", kRightQuote), "&amp;", "&");

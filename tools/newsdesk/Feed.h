@@ -22,4 +22,10 @@ std::string RenderFeed(std::string_view edition, std::string_view code,
 // instead of the entities "&#39;" and "&amp;".
 std::string ModernText(std::string_view html);
 
+// The text with every occurrence of from made to.
+std::string Replaced(std::string_view text, std::string_view from, std::string_view to);
+
+// Text as XML character data.
+std::string Escaped(std::string_view text);
+
 } // namespace newsdesk

@@ -4,6 +4,7 @@
 #include "newsdesk/Feed.h"
 #include "newsdesk/FrontPage.h"
 #include "newsdesk/Loopback.h"
+#include "newsdesk/OddFeed.h"
 
 #include <algorithm>
 #include <chrono>
@@ -14,6 +15,8 @@ namespace {
 std::string FeedPath(const std::string& edition, const std::string& code) {
     return "/feeds/" + edition + "/" + code + ".xml";
 }
+
+constexpr std::string_view kOddFeedFolder = "odd";
 
 Reply NotFound() {
     return {404,
@@ -121,6 +124,14 @@ std::string NewsDesk::FeedArticlePage(const Story& story) const {
     return ModernText(RenderArticlePage(story));
 }
 
+std::string NewsDesk::OddFeed(const std::string& shape) const {
+    return RenderOddFeed(shape, catalog_.Stories("tus"));
+}
+
+std::string NewsDesk::OddFeedUrl(const std::string& shape) const {
+    return BaseUrl() + FeedPath(std::string(kOddFeedFolder), shape);
+}
+
 int NewsDesk::InFlight() const {
     return stats_.InFlight();
 }
@@ -164,6 +175,17 @@ Reply NewsDesk::Handle(const std::string& target, const std::string& path,
                         false,
                         feedEdition == "tus" ? "application/rss+xml" : "application/atom+xml"};
             }
+        }
+    }
+    for (const std::string_view shape : kOddFeedShapes) {
+        if (path == FeedPath(std::string(kOddFeedFolder), std::string(shape))) {
+            return {200,
+                    OddFeed(std::string(shape)),
+                    {},
+                    false,
+                    shape == "relative" || shape == "base" || shape == "media"
+                        ? "application/atom+xml"
+                        : "application/rss+xml"};
         }
     }
     const Story* story = catalog_.FindByPath(path);

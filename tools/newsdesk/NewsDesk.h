@@ -30,6 +30,7 @@ struct Reply {
 //                                     fail, redirect and stall options
 //   GET <Story::MovedPath>            the same page, always
 //   GET /feeds/<edition>/<code>.xml   a section's feed: RSS 2.0 for tus, Atom 1.0 for tuk
+//   GET /feeds/odd/<shape>.xml        a feed of one of the shapes of kOddFeedShapes
 //   GET <Story::FeedPath>             the page the feed links: the article page as a
 //                                     publisher writes it today (ModernText), always
 //   anything else                     404
@@ -66,6 +67,9 @@ public:
     std::string Feed(const std::string& edition, const std::string& code) const;
     std::string FeedUrl(const std::string& edition, const std::string& code) const;
     std::string FeedArticlePage(const Story& story) const;
+    // The feed of an odd shape (empty for an unknown one) and its address.
+    std::string OddFeed(const std::string& shape) const;
+    std::string OddFeedUrl(const std::string& shape) const;
 
     // Counters of the requests handled so far. A request is in flight from the
     // start of its handling to the end (latency and stall included); targets
