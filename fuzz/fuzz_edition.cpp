@@ -3,7 +3,7 @@
 
 #include "feeds/Edition.h"
 #include "frontpage/FrontPageParser.h"
-#include "frontpage/Sections.h"
+#include "frontpage/Editions.h"
 #include "text/ByteText.h"
 #include "text/FileIo.h"
 

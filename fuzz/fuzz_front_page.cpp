@@ -2,7 +2,7 @@
 // always whole, and every record handed out exactly once.
 
 #include "frontpage/FrontPageParser.h"
-#include "frontpage/Sections.h"
+#include "frontpage/Editions.h"
 #include "frontpage/StoryQueue.h"
 
 #include <cstdint>

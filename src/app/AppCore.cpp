@@ -24,7 +24,8 @@ AppCore::AppCore(MainState& state, AppPorts ports)
       queue_(state.StoryLists), notes_(state.WorkDir, state.NoteCounter),
       transfer_(state, state.WorkDir, ports.View, log_),
       detection_(state, ports.View, ports.Drives, log_),
-      run_(state, state.WorkDir, state.NS, ports.View, ports.Jobs, transfer_, queue_, log_),
+      run_(state, state.WorkDir, state.NS, ports.Editions, ports.View, ports.Jobs, transfer_,
+           queue_, log_),
       settings_(state, state.WorkDir, ports.Settings, ports.Startup, ports.ExecutablePath, log_) {}
 
 void AppCore::Construct() {

@@ -2,7 +2,7 @@
 
 #include "core/Paths.h"
 #include "frontpage/FrontPageParser.h"
-#include "frontpage/Sections.h"
+#include "frontpage/Editions.h"
 #include "text/ByteText.h"
 #include "text/FileIo.h"
 #include "text/IniFile.h"

@@ -2,7 +2,7 @@
 
 #include "feeds/FeedParser.h"
 #include "frontpage/FrontPageParser.h"
-#include "frontpage/Sections.h"
+#include "frontpage/Editions.h"
 
 #include <exception>
 

@@ -60,8 +60,9 @@ TFormMain::TFormMain(FormDependencies dependencies, QWidget* parent)
         [this](const JobResult& result) { Guarded([&] { core_->Deliver(result); }); });
     jobs_ = std::make_unique<ThreadJobStarter>(state_.WorkDir, port_, dependencies_.Limits);
     core_ = std::make_unique<AppCore>(
-        state_, AppPorts{*this, *jobs_, *dependencies_.Drives, *dependencies_.Settings,
-                         *dependencies_.Startup, dependencies_.ExecutablePath});
+        state_,
+        AppPorts{*this, *jobs_, *dependencies_.Drives, *dependencies_.Settings,
+                 *dependencies_.Startup, dependencies_.ExecutablePath, *dependencies_.Editions});
     core_->Construct();
     FormCreate();
 }
@@ -126,7 +127,9 @@ void TFormMain::BuildControls() {
     SunSimpleComboBox = new QComboBox(this);
     SunSimpleComboBox->setObjectName("SunSimpleComboBox");
     SunSimpleComboBox->setGeometry(110, 204, 179, 21);
-    SunSimpleComboBox->addItems({"United States", "United Kingdom"});
+    for (const NewsEdition& edition : dependencies_.Editions->Editions()) {
+        SunSimpleComboBox->addItem(FromBytes(edition.Entry));
+    }
     SunSimpleComboBox->setCurrentIndex(0);
 
     ButtonCopy = MakePictureButton(this, "ButtonCopy", "Get News");

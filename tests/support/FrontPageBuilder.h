@@ -3,7 +3,7 @@
 // Hand-written front pages in the layout the parser relies on.
 
 #include "frontpage/FrontPageParser.h"
-#include "frontpage/Sections.h"
+#include "frontpage/Editions.h"
 
 #include <string>
 #include <vector>
