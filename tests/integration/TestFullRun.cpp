@@ -78,6 +78,7 @@ TEST_F(FullRunTest, AnEditionAddedToTheTableAloneIsOfferedAndRun) {
     newsdesk::Options options;
     options.StoriesPerSection = 2;
     StartDesk(options);
+    sandbox.AddPlayer("player");
     std::vector<NewsEdition> rows = EditionTable::BuiltIn().Editions();
     rows.push_back({"Newsdesk UK", "tuk"});
     const EditionTable editions(rows);

@@ -189,14 +189,6 @@ TEST_F(NewsThreadTest, FailuresOfBothAttemptsSendFetchFailedOnce) {
     EXPECT_EQ(messages->Count(), urls.size());
 }
 
-TEST_F(NewsThreadTest, ABodyOverTheCapFails) {
-    server.Get("/huge", [](const httplib::Request&, httplib::Response& res) {
-        res.set_content(std::string(2 * 1024 * 1024, 'x'), "text/html");
-    });
-    Article(Url("/huge"), std::make_shared<HttpClient>(limits))->Start();
-    EXPECT_TRUE(messages->WaitFor(1).Failed);
-}
-
 TEST_F(NewsThreadTest, ThePageCapIsEightMebibytes) {
     constexpr std::size_t cap = 8u * 1024u * 1024u;
     server.Get("/at-cap", [](const httplib::Request&, httplib::Response& res) {
