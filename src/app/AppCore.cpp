@@ -128,15 +128,7 @@ void AppCore::OnFeedsDone(const std::vector<FeedPage>& feeds) {
 
 void AppCore::OnArticleDone(const JobResult& result) {
     const int slot = result.Slot;
-    const auto index = static_cast<std::size_t>(slot - 1);
     try {
-        if (!result.Failed) {
-            // The window's fields keep the page for the record; the handling
-            // works on the result itself.
-            state_.SlotPageText.at(index) = result.Page;
-            state_.SlotCategoryCode.at(index) = result.CategoryCode;
-            state_.SlotStoryId.at(index) = result.StoryId;
-        }
         if (state_.FeedEdition) {
             OnFeedArticle(result);
         } else {

@@ -110,7 +110,7 @@ protected:
     std::shared_ptr<TNewsThread> Article(const std::string& url, std::shared_ptr<HttpClient> client,
                                          int slot = 3) {
         auto job = std::make_shared<TNewsThread>(messages, limits);
-        job->JobMode = 1;
+        job->JobMode = kArticleJob;
         job->JobSlot = slot;
         job->JobCategoryCode = "WO";
         job->JobStoryId = "13";
@@ -146,7 +146,7 @@ TEST_F(NewsThreadTest, ABodyArrivesByteExactAndAnEmptyBodyIsASuccess) {
     EXPECT_EQ(first.StoryId, "13");
 
     auto empty = std::make_shared<TNewsThread>(messages, limits);
-    empty->JobMode = 0;
+    empty->JobMode = kFrontPageJob;
     empty->JobUrl = Url("/empty");
     empty->JobHttp = client;
     empty->JobWorkDir = workDir.string();
@@ -221,7 +221,7 @@ TEST_F(NewsThreadTest, NoCredentialsLeaveTheProgram) {
 TEST_F(NewsThreadTest, FeedsComeFourAtATimeAndAStopGivesUpThoseOnTheirWay) {
     const auto feedJob = [&](const std::vector<std::string>& paths) {
         auto job = std::make_shared<TNewsThread>(messages, limits);
-        job->JobMode = 2;
+        job->JobMode = kFeedsJob;
         for (std::size_t k = 0; k < paths.size(); ++k) {
             job->JobFeeds.push_back({"S" + std::to_string(k), Url(paths[k])});
         }

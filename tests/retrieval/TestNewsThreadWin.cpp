@@ -145,7 +145,7 @@ protected:
     // Starts an article job for url in slot 2 with a client of its own.
     void Start(const std::string& url) {
         auto job = std::make_shared<TNewsThread>(messages_, limits_);
-        job->JobMode = 1;
+        job->JobMode = kArticleJob;
         job->JobSlot = 2;
         job->JobCategoryCode = "SP";
         job->JobStoryId = "8";
@@ -198,7 +198,7 @@ TEST_F(NewsThreadWinTest, EveryPathHandsOverExactlyOneResult) {
 TEST_F(NewsThreadWinTest, AStopGivesUpTheFeedsOnTheirWay) {
     const FetchLimits patient{2, 30, 1024 * 1024, 60};
     auto job = std::make_shared<TNewsThread>(messages_, patient);
-    job->JobMode = 2;
+    job->JobMode = kFeedsJob;
     for (const char* code : {"TO", "WO", "LO", "BU", "SC"}) {
         job->JobFeeds.push_back({code, Url("/silent")});
     }
