@@ -22,7 +22,6 @@
 #include <QTimer>
 #include <chrono>
 #include <cstdlib>
-#include <curl/curl.h>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -74,7 +73,6 @@ int main(int argc, char** argv) {
         return 2;
     }
     ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    curl_global_init(CURL_GLOBAL_DEFAULT);
     QApplication application(argc, argv);
 
     lumbrant::testing::FormSandbox sandbox;

@@ -2,8 +2,8 @@
 // of a known section, and Items within its bounds.
 
 #include "feeds/Edition.h"
+#include "frontpage/Editions.h"
 #include "frontpage/FrontPageParser.h"
-#include "frontpage/Sections.h"
 #include "text/ByteText.h"
 #include "text/FileIo.h"
 

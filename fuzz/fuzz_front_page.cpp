@@ -1,8 +1,8 @@
 // The front-page parser and the queue on arbitrary pages: no crash, records
 // always whole, and every record handed out exactly once.
 
+#include "frontpage/Editions.h"
 #include "frontpage/FrontPageParser.h"
-#include "frontpage/Sections.h"
 #include "frontpage/StoryQueue.h"
 
 #include <cstdint>

@@ -10,10 +10,8 @@
 #include <QIcon>
 #include <cstdio>
 #include <cstdlib>
-#include <curl/curl.h>
 
 int main(int argc, char* argv[]) {
-    curl_global_init(CURL_GLOBAL_DEFAULT);
     QApplication application(argc, argv);
     QApplication::setApplicationName("Lumbrant");
     QApplication::setApplicationDisplayName("Lumbrant");

@@ -24,7 +24,8 @@ AppCore::AppCore(MainState& state, AppPorts ports)
       queue_(state.StoryLists), notes_(state.WorkDir, state.NoteCounter),
       transfer_(state, state.WorkDir, ports.View, log_),
       detection_(state, ports.View, ports.Drives, log_),
-      run_(state, state.WorkDir, state.NS, ports.View, ports.Jobs, transfer_, queue_, log_),
+      run_(state, state.WorkDir, state.NS, ports.Editions, ports.View, ports.Jobs, transfer_,
+           queue_, log_),
       settings_(state, state.WorkDir, ports.Settings, ports.Startup, ports.ExecutablePath, log_) {}
 
 void AppCore::Construct() {
@@ -127,15 +128,7 @@ void AppCore::OnFeedsDone(const std::vector<FeedPage>& feeds) {
 
 void AppCore::OnArticleDone(const JobResult& result) {
     const int slot = result.Slot;
-    const auto index = static_cast<std::size_t>(slot - 1);
     try {
-        if (!result.Failed) {
-            // The window's fields keep the page for the record; the handling
-            // works on the result itself.
-            state_.SlotPageText.at(index) = result.Page;
-            state_.SlotCategoryCode.at(index) = result.CategoryCode;
-            state_.SlotStoryId.at(index) = result.StoryId;
-        }
         if (state_.FeedEdition) {
             OnFeedArticle(result);
         } else {

@@ -12,6 +12,7 @@
 #include "device/DeviceDetection.h"
 #include "device/DeviceTransfer.h"
 #include "device/DriveTable.h"
+#include "frontpage/Editions.h"
 #include "frontpage/StoryQueue.h"
 #include "notes/NoteWriter.h"
 #include "retrieval/RunControl.h"
@@ -31,6 +32,7 @@ struct AppPorts {
     SettingsBackend& Settings;
     StartupEntry& Startup;
     std::string ExecutablePath;
+    const EditionTable& Editions = EditionTable::BuiltIn();
 };
 
 class AppCore {

@@ -12,7 +12,6 @@
 #include "retrieval/RunState.h"
 #include "settings/SettingsValues.h"
 
-#include <array>
 #include <string>
 
 namespace lumbrant {
@@ -26,10 +25,6 @@ struct MainState : RunState, DeviceState, SettingsValues {
     std::string WorkDir;
     SectionStoryLists StoryLists;
     std::string FrontPageText;
-    // Index 0 is slot 1.
-    std::array<std::string, kSlotCount> SlotPageText;
-    std::array<std::string, kSlotCount> SlotCategoryCode;
-    std::array<std::string, kSlotCount> SlotStoryId;
     int NoteCounter = 0;
     int LogCounter = 0;
 };

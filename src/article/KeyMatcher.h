@@ -20,8 +20,6 @@ public:
     // The key must not be empty.
     explicit KeyMatcher(std::string_view key);
 
-    std::size_t KeyLength() const { return key_.size(); }
-
     // Calls found with the 0-based start of each occurrence in hay, in order.
     void FindAll(std::string_view hay, const std::function<void(std::size_t)>& found) const;
 

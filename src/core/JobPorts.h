@@ -47,16 +47,16 @@ public:
     virtual ~JobStarter() = default;
     // Each throws std::exception when the job cannot be started.
     virtual std::shared_ptr<JobHandle> StartFrontPageJob(const std::string& url) = 0;
-    // The front-page job of a feed edition: it fetches the feeds one after
-    // another and hands all of them over at once.
+    // The front-page job of a feed edition: it fetches the feeds four at a
+    // time and hands all of them over at once.
     virtual std::shared_ptr<JobHandle> StartFeedJob(const std::vector<FeedSource>& feeds) = 0;
     virtual void StartArticleJob(int slot, const std::string& url, const std::string& categoryCode,
                                  const std::string& storyId) = 0;
 };
 
-// What a job hands over: the front page (slot 0) or the page of an article
-// slot 1 to 4 (the window's messages WM_FRONT_PAGE_DONE and WM_ARTICLE_DONE_1
-// to 4) with its story's code and id, or that both attempts failed and why.
+// What a job hands over, by the window's hand-over port: the front page
+// (slot 0) or the page of an article slot 1 to 4 with its story's code and
+// id, or that both attempts failed and why.
 // The front-page job of a feed edition hands over its feeds instead, in
 // section order, each with its own page or failure.
 struct JobResult {

@@ -14,7 +14,7 @@ bool ShellOpen(const std::string& address) {
     posix_spawnattr_t attributes;
     posix_spawn_file_actions_init(&actions);
     posix_spawnattr_init(&attributes);
-    // Whatever a job opened without close-on-exec (libcurl's own socket pair
+    // Whatever a job opened without close-on-exec (the HTTP stack's own socket pair
     // among them) is closed in the child before the handler runs.
     posix_spawn_file_actions_addclosefrom_np(&actions, 3);
     // The browser lives on in a session of its own when the program ends.

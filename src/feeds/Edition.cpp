@@ -1,8 +1,8 @@
 #include "feeds/Edition.h"
 
 #include "core/Paths.h"
+#include "frontpage/Editions.h"
 #include "frontpage/FrontPageParser.h"
-#include "frontpage/Sections.h"
 #include "text/ByteText.h"
 #include "text/FileIo.h"
 #include "text/IniFile.h"

@@ -1,6 +1,6 @@
 #include "feeds/FeedLinks.h"
 
-#include "feeds/LinkResolver.h"
+#include "net/LinkResolver.h"
 #include "text/ByteText.h"
 
 #include <cstdint>
@@ -80,7 +80,7 @@ std::string ReadAgainst(const std::string& base, std::string_view reference) {
     }
     if (reference.empty() || reference.front() == '#') {
         // Nothing but a fragment keeps the whole base address (RFC 3986,
-        // 5.2.2), where libcurl would keep only its folder.
+        // 5.2.2), where the resolver would keep only its folder.
         return base.substr(0, base.find('#')) + std::string(reference);
     }
     return ResolveReference(base, Escaped(reference));

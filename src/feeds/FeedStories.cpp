@@ -1,8 +1,8 @@
 #include "feeds/FeedStories.h"
 
 #include "feeds/FeedParser.h"
+#include "frontpage/Editions.h"
 #include "frontpage/FrontPageParser.h"
-#include "frontpage/Sections.h"
 
 #include <exception>
 

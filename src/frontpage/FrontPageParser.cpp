@@ -1,6 +1,6 @@
 #include "frontpage/FrontPageParser.h"
 
-#include "frontpage/Sections.h"
+#include "frontpage/Editions.h"
 #include "text/ByteText.h"
 
 #include <algorithm>

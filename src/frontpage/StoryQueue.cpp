@@ -1,6 +1,6 @@
 #include "frontpage/StoryQueue.h"
 
-#include "frontpage/Sections.h"
+#include "frontpage/Editions.h"
 
 #include <charconv>
 #include <stdexcept>

@@ -1,9 +1,10 @@
-#include "net/CurlEasy.h"
+#include "CurlEasy.h"
 
 #include "net/FetchAddress.h"
 #include "text/Encoding.h"
 
 #include <memory>
+#include <mutex>
 #include <stdexcept>
 #include <sys/socket.h>
 
@@ -70,6 +71,13 @@ PageHead HeadOf(CURL* handle) {
         head.Url = url;
     }
     return head;
+}
+
+CurlHandle NewCurlHandle() {
+    static std::once_flag once;
+    static CURLcode setUp = CURLE_OK;
+    std::call_once(once, [] { setUp = curl_global_init(CURL_GLOBAL_DEFAULT); });
+    return CurlHandle(setUp == CURLE_OK ? curl_easy_init() : nullptr);
 }
 
 void CheckCurl(CURLcode code, const char* what) {

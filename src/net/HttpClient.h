@@ -46,8 +46,4 @@ private:
     FetchLimits limits_;
 };
 
-// What both HTTP stacks send.
-inline constexpr char kAcceptHeader[] = "Accept: text/html, text/xml,*/*,*";
-inline constexpr char kUserAgent[] = "Mozilla/3.0 (compatible; Indy Library)";
-
 } // namespace lumbrant

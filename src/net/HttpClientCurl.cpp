@@ -1,6 +1,7 @@
-#include "net/CurlEasy.h"
+#include "CurlEasy.h"
 #include "net/FetchAddress.h"
 #include "net/HttpClient.h"
+#include "net/HttpContract.h"
 
 #include <curl/curl.h>
 #include <stdexcept>
@@ -35,8 +36,7 @@ struct HttpClient::Session {
 };
 
 HttpClient::HttpClient(FetchLimits limits)
-    : session_(new Session{CurlList(curl_slist_append(nullptr, kAcceptHeader)),
-                           CurlHandle(curl_easy_init())}),
+    : session_(new Session{CurlList(curl_slist_append(nullptr, kAcceptHeader)), NewCurlHandle()}),
       limits_(limits) {
     if (!session_->Headers || !session_->Handle) {
         throw std::runtime_error("libcurl cannot make an HTTP client");
@@ -55,8 +55,7 @@ HttpClient::~HttpClient() = default;
 
 std::string HttpClient::Get(const std::string& url, PageHead* head, const std::atomic<bool>* stop) {
     if (!MayFetch(url)) {
-        throw std::runtime_error(
-            "Only http and https addresses without a user name or password are fetched.");
+        RefuseAddress();
     }
     CURL* handle = session_->Handle.get();
     Body body;
@@ -67,13 +66,13 @@ std::string HttpClient::Get(const std::string& url, PageHead* head, const std::a
     const CURLcode result = curl_easy_perform(handle);
     curl_easy_setopt(handle, CURLOPT_WRITEDATA, nullptr);
     if (body.Overflow) {
-        throw std::runtime_error("The page is larger than the download limit: " + url);
+        FailOverSize(url);
     }
     CheckCurl(result, "GET");
     long status = 0;
     CheckCurl(curl_easy_getinfo(handle, CURLINFO_RESPONSE_CODE, &status), "CURLINFO_RESPONSE_CODE");
-    if (status < 200 || status > 299) {
-        throw std::runtime_error("HTTP/1.1 " + std::to_string(status));
+    if (!IsPageStatus(status)) {
+        FailOnStatus(status);
     }
     if (head != nullptr) {
         *head = HeadOf(handle);

@@ -1,6 +1,7 @@
+#include "WinHttpHandle.h"
 #include "net/FetchAddress.h"
 #include "net/HttpClient.h"
-#include "net/WinHttpHandle.h"
+#include "net/HttpContract.h"
 #include "text/Encoding.h"
 
 #include <algorithm>
@@ -82,7 +83,7 @@ std::string ReadBody(HINTERNET request, const FetchLimits& limits, Clock::time_p
         const auto left =
             std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
         if (left <= 0) {
-            throw std::runtime_error("The download took longer than its limit: " + url);
+            FailOverTime(url);
         }
         SetOption(request, WINHTTP_OPTION_RECEIVE_TIMEOUT,
                   std::min(Milliseconds(limits.StallSeconds), static_cast<DWORD>(left)),
@@ -95,7 +96,7 @@ std::string ReadBody(HINTERNET request, const FetchLimits& limits, Clock::time_p
             return body;
         }
         if (available > limits.MaxBodyBytes - body.size()) {
-            throw std::runtime_error("The page is larger than the download limit: " + url);
+            FailOverSize(url);
         }
         const std::size_t at = body.size();
         body.resize(at + available);
@@ -188,8 +189,7 @@ HttpClient::~HttpClient() = default;
 
 std::string HttpClient::Get(const std::string& url, PageHead* head, const std::atomic<bool>* stop) {
     if (!MayFetch(url)) {
-        throw std::runtime_error(
-            "Only http and https addresses without a user name or password are fetched.");
+        RefuseAddress();
     }
     const auto deadline = Clock::now() + std::chrono::seconds(limits_.DeadlineSeconds);
     const Target target = CrackTarget(WidenAddress(url));
@@ -224,8 +224,8 @@ std::string HttpClient::Get(const std::string& url, PageHead* head, const std::a
         throw WindowsError("GET " + url);
     }
     const DWORD status = StatusCode(request.get());
-    if (status < 200 || status > 299) {
-        throw std::runtime_error("HTTP/1.1 " + std::to_string(status));
+    if (!IsPageStatus(status)) {
+        FailOnStatus(status);
     }
     std::string body = ReadBody(request.get(), limits_, deadline, url);
     if (head != nullptr) {

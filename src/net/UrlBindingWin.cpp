@@ -1,4 +1,6 @@
-#include "net/UrlBindingWin.h"
+#include "UrlBindingWin.h"
+
+#include "net/HttpContract.h"
 
 #include <algorithm>
 #include <atomic>
@@ -19,10 +21,6 @@ using Clock = std::chrono::steady_clock;
 constexpr auto kAbortGrace = std::chrono::seconds(5);
 constexpr DWORD kPumpIntervalMs = 50;
 constexpr std::size_t kReadChunk = 64 * 1024;
-
-bool IsSuccess(DWORD status) {
-    return status >= 200 && status <= 299;
-}
 
 bool IsRedirect(DWORD status) {
     return status >= 300 && status <= 399;
@@ -170,7 +168,7 @@ public:
         if (responseHeaders != nullptr) {
             contentType_ = ContentTypeOf(responseHeaders);
         }
-        if (!IsSuccess(status) && !IsRedirect(status)) {
+        if (!IsPageStatus(static_cast<long>(status)) && !IsRedirect(status)) {
             WantAbort();
             return E_ABORT;
         }
@@ -206,8 +204,8 @@ public:
 
     BindOutcome Outcome() const {
         BindOutcome outcome;
-        outcome.Arrived =
-            stopped_ && result_ == S_OK && !abortWanted_ && location_.empty() && IsSuccess(status_);
+        outcome.Arrived = stopped_ && result_ == S_OK && !abortWanted_ && location_.empty() &&
+                          IsPageStatus(static_cast<long>(status_));
         outcome.Location = location_;
         outcome.ContentType = contentType_;
         return outcome;

@@ -1,6 +1,7 @@
-#include "net/CurlEasy.h"
+#include "CurlEasy.h"
 #include "net/FetchAddress.h"
 #include "net/HttpClient.h"
+#include "net/HttpContract.h"
 #include "net/UrlDownload.h"
 #include "text/PrivateFile.h"
 
@@ -30,7 +31,7 @@ std::size_t WriteToFile(char* data, std::size_t size, std::size_t count, void* t
 
 bool Perform(const std::string& url, Sink& sink, const FetchLimits& limits, PageHead* head,
              const std::atomic<bool>* stop) {
-    const CurlHandle handle(curl_easy_init());
+    const CurlHandle handle = NewCurlHandle();
     if (!handle) {
         return false;
     }

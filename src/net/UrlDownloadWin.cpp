@@ -1,7 +1,7 @@
+#include "UrlBindingWin.h"
+#include "WinHttpHandle.h"
 #include "net/FetchAddress.h"
-#include "net/UrlBindingWin.h"
 #include "net/UrlDownload.h"
-#include "net/WinHttpHandle.h"
 #include "text/Encoding.h"
 #include "text/FileIo.h"
 

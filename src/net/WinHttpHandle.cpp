@@ -1,4 +1,4 @@
-#include "net/WinHttpHandle.h"
+#include "WinHttpHandle.h"
 
 #include "net/FetchAddress.h"
 

@@ -21,8 +21,8 @@ void TNewsThread::Start() {
 }
 
 std::string TNewsThread::TemporaryFilePath() const {
-    return JoinPath(JobWorkDir, JobMode == 1 ? JobCategoryCode + JobStoryId + ".ini"
-                                             : std::string("tempg.ini"));
+    return JoinPath(JobWorkDir, JobMode == kArticleJob ? JobCategoryCode + JobStoryId + ".ini"
+                                                       : std::string("tempg.ini"));
 }
 
 std::string TNewsThread::FeedFilePath(const std::string& sectionCode) const {
@@ -110,10 +110,10 @@ std::vector<FeedPage> TNewsThread::FetchFeeds() {
 
 void TNewsThread::Execute() {
     JobResult result;
-    result.Slot = JobMode == 1 ? JobSlot : kFrontPageSlot;
+    result.Slot = JobMode == kArticleJob ? JobSlot : kFrontPageSlot;
     bool fallbackUsed = false;
     try {
-        if (JobMode == 2) {
+        if (JobMode == kFeedsJob) {
             // Engaged before the first fetch, so that even a job that fails
             // hands over a feed result.
             result.Feeds.emplace();

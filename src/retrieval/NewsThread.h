@@ -17,6 +17,11 @@
 
 namespace lumbrant {
 
+// What a job fetches: its JobMode, numbered as in the program's first design.
+inline constexpr unsigned char kFrontPageJob = 0;
+inline constexpr unsigned char kArticleJob = 1;
+inline constexpr unsigned char kFeedsJob = 2;
+
 class TNewsThread : public JobHandle, public std::enable_shared_from_this<TNewsThread> {
 public:
     TNewsThread(std::shared_ptr<MessagePort> port, FetchLimits limits = {});
@@ -24,7 +29,7 @@ public:
     int JobSlot = 0;
     std::string JobCategoryCode;
     std::string JobStoryId;
-    unsigned char JobMode = 0; // 0: front page; 1: article; 2: a feed edition's feeds
+    unsigned char JobMode = kFrontPageJob;
     std::shared_ptr<HttpClient> JobHttp;
     std::string JobUrl;
     // A feed edition's feeds, fetched four at a time, each of the four with

@@ -1,7 +1,7 @@
 #include "retrieval/RunControl.h"
 
 #include "feeds/Edition.h"
-#include "frontpage/Sections.h"
+#include "frontpage/Editions.h"
 
 #include <exception>
 #include <stdexcept>
@@ -9,15 +9,15 @@
 namespace lumbrant {
 
 RunControl::RunControl(RunState& state, const std::string& workDir, const std::string& newsService,
-                       MainView& view, JobStarter& jobs, NotesTransfer& transfer, StoryQueue& queue,
-                       const ErrorLog& log)
-    : state_(state), workDir_(workDir), newsService_(newsService), view_(view), jobs_(jobs),
-      transfer_(transfer), queue_(queue), log_(log) {}
+                       const EditionTable& editions, MainView& view, JobStarter& jobs,
+                       NotesTransfer& transfer, StoryQueue& queue, const ErrorLog& log)
+    : state_(state), workDir_(workDir), newsService_(newsService), editions_(editions), view_(view),
+      jobs_(jobs), transfer_(transfer), queue_(queue), log_(log) {}
 
-std::string RunControl::EditionAddress(const std::string& countryEntry) const {
+std::string RunControl::FrontPageAddress(const NewsEdition& edition) const {
     const std::string service =
         newsService_.empty() ? std::string(kDefaultNewsService) : newsService_;
-    return service + (countryEntry == "United Kingdom" ? "/news?ned=tuk" : "/news?ned=tus");
+    return service + "/news?ned=" + edition.FrontPageCode;
 }
 
 void RunControl::ButtonCopyClick() {
@@ -32,8 +32,14 @@ void RunControl::StartRun() {
     state_.Running = true;
     state_.StopRequested = false;
     view_.SetButtonCaption("Stop");
+    const std::string entry = view_.CountryEntryText();
+    const NewsEdition* edition = editions_.Find(entry);
+    if (edition == nullptr) {
+        AbandonRun("ButtonCopyClick:", "no edition is called \"" + entry + "\"");
+        return;
+    }
     try {
-        FrontPageJob = StartFrontPageJob(view_.CountryEntryText());
+        FrontPageJob = StartFrontPageJob(*edition);
     } catch (const std::exception& error) {
         AbandonRun("ButtonCopyClick:", error.what());
         return;
@@ -41,17 +47,18 @@ void RunControl::StartRun() {
     transfer_.DeleteOldNotes("local");
 }
 
-std::shared_ptr<JobHandle> RunControl::StartFrontPageJob(const std::string& countryEntry) {
-    const std::optional<Edition> edition = LoadEdition(workDir_, countryEntry);
+std::shared_ptr<JobHandle> RunControl::StartFrontPageJob(const NewsEdition& newsEdition) {
+    const std::optional<Edition> edition =
+        newsEdition.FeedsMayReplace ? LoadEdition(workDir_, newsEdition.Entry) : std::nullopt;
     state_.FeedEdition = edition.has_value();
     if (!edition) {
-        return jobs_.StartFrontPageJob(EditionAddress(countryEntry));
+        return jobs_.StartFrontPageJob(FrontPageAddress(newsEdition));
     }
     for (const std::string& passedOver : edition->PassedOver) {
         log_.Write("FrontPage:" + passedOver);
     }
     if (edition->Feeds.empty()) {
-        throw std::runtime_error("the edition of " + countryEntry + " names no feed to read");
+        throw std::runtime_error("the edition of " + newsEdition.Entry + " names no feed to read");
     }
     state_.FeedItems = edition->Items;
     return jobs_.StartFeedJob(edition->Feeds);

@@ -9,6 +9,7 @@
 #include "core/LogClass.h"
 #include "core/MainView.h"
 #include "core/NotesTransfer.h"
+#include "frontpage/Editions.h"
 #include "frontpage/StoryQueue.h"
 #include "retrieval/RunState.h"
 
@@ -25,8 +26,8 @@ public:
     // the built-in one) and workDir the folder of the edition file, both
     // read when a run starts.
     RunControl(RunState& state, const std::string& workDir, const std::string& newsService,
-               MainView& view, JobStarter& jobs, NotesTransfer& transfer, StoryQueue& queue,
-               const ErrorLog& log);
+               const EditionTable& editions, MainView& view, JobStarter& jobs,
+               NotesTransfer& transfer, StoryQueue& queue, const ErrorLog& log);
 
     void ButtonCopyClick();
     // The front page's message has reached the UI thread: its job counts as
@@ -47,19 +48,20 @@ public:
     // handled) without touching any notes.
     void AbandonRun(const std::string& operation, const std::string& message);
 
-    // The front page's address for the country entry text.
-    std::string EditionAddress(const std::string& countryEntry) const;
+    // The address of the edition's classic front page.
+    std::string FrontPageAddress(const NewsEdition& edition) const;
 
 private:
     void StartRun();
-    // The front-page job of the country entry: its feed edition's, or the classic one.
-    std::shared_ptr<JobHandle> StartFrontPageJob(const std::string& countryEntry);
+    // The front-page job of the edition: its feed edition's, or the classic one.
+    std::shared_ptr<JobHandle> StartFrontPageJob(const NewsEdition& edition);
     void StopPress();
     void EndRun();
 
     RunState& state_;
     const std::string& workDir_;
     const std::string& newsService_;
+    const EditionTable& editions_;
     MainView& view_;
     JobStarter& jobs_;
     NotesTransfer& transfer_;

@@ -25,14 +25,14 @@ std::shared_ptr<TNewsThread> ThreadJobStarter::NewJob(unsigned char mode,
 }
 
 std::shared_ptr<JobHandle> ThreadJobStarter::StartFrontPageJob(const std::string& url) {
-    auto job = NewJob(0, IdHTTP);
+    auto job = NewJob(kFrontPageJob, IdHTTP);
     job->JobUrl = url;
     job->Start();
     return job;
 }
 
 std::shared_ptr<JobHandle> ThreadJobStarter::StartFeedJob(const std::vector<FeedSource>& feeds) {
-    auto job = NewJob(2, IdHTTP);
+    auto job = NewJob(kFeedsJob, IdHTTP);
     job->JobFeeds = feeds;
     job->JobFeedClients = IdHTTPn;
     job->Start();
@@ -45,7 +45,7 @@ void ThreadJobStarter::StartArticleJob(int slot, const std::string& url,
     if (slot < 1 || slot > kSlotCount) {
         throw std::out_of_range("article slot " + std::to_string(slot));
     }
-    auto job = NewJob(1, IdHTTPn[static_cast<std::size_t>(slot - 1)]);
+    auto job = NewJob(kArticleJob, IdHTTPn[static_cast<std::size_t>(slot - 1)]);
     job->JobSlot = slot;
     job->JobUrl = url;
     job->JobCategoryCode = categoryCode;

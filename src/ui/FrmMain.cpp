@@ -5,7 +5,6 @@
 #include "core/StatusText.h"
 #include "retrieval/ThreadJobStarter.h"
 #include "settings/MakerSite.h"
-#include "skin/Countries.h"
 #include "skin/MainLayout.h"
 #include "ui/LinkLabel.h"
 #include "ui/MessageBoxes.h"
@@ -74,8 +73,9 @@ TFormMain::TFormMain(FormDependencies dependencies, QWidget* parent)
         [this](const JobResult& result) { Guarded([&] { core_->Deliver(result); }); });
     jobs_ = std::make_unique<ThreadJobStarter>(state_.WorkDir, port_, dependencies_.Limits);
     core_ = std::make_unique<AppCore>(
-        state_, AppPorts{*this, *jobs_, *dependencies_.Drives, *dependencies_.Settings,
-                         *dependencies_.Startup, dependencies_.ExecutablePath});
+        state_,
+        AppPorts{*this, *jobs_, *dependencies_.Drives, *dependencies_.Settings,
+                 *dependencies_.Startup, dependencies_.ExecutablePath, *dependencies_.Editions});
     core_->Construct();
     FormCreate();
 }
@@ -130,8 +130,8 @@ void TFormMain::BuildControls() {
     SunSimpleComboBox = new QComboBox(this);
     SunSimpleComboBox->setObjectName("SunSimpleComboBox");
     SunSimpleComboBox->setGeometry(ToQRect(skin::kCountrySelectorPlace));
-    for (const std::string_view country : skin::kCountryEntries) {
-        SunSimpleComboBox->addItem(ToQString(country));
+    for (const NewsEdition& edition : dependencies_.Editions->Editions()) {
+        SunSimpleComboBox->addItem(FromBytes(edition.Entry));
     }
     SunSimpleComboBox->setCurrentIndex(0);
 

@@ -8,6 +8,7 @@
 #include "app/MainState.h"
 #include "core/MainView.h"
 #include "device/DriveTable.h"
+#include "frontpage/Editions.h"
 #include "net/FetchLimits.h"
 #include "retrieval/HandOverPort.h"
 #include "settings/SettingsBackend.h"
@@ -39,6 +40,8 @@ struct FormDependencies {
     FetchLimits Limits;
     // What reports the system's device changes; none hears nothing.
     std::unique_ptr<DeviceArrivalWatcher> Arrivals;
+    // The editions the Country selector offers.
+    const EditionTable* Editions = &EditionTable::BuiltIn();
 
     static FormDependencies System();
 };

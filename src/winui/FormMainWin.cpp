@@ -5,7 +5,6 @@
 #include "core/StatusText.h"
 #include "retrieval/ThreadJobStarter.h"
 #include "settings/MakerSite.h"
-#include "skin/Countries.h"
 #include "winui/SkinPainterWin.h"
 
 #include <commctrl.h>
@@ -63,8 +62,9 @@ FormMainWin::FormMainWin(FormDependenciesWin dependencies)
         [this](const JobResult& result) { Guarded([&] { core_->Deliver(result); }); });
     jobs_ = std::make_unique<ThreadJobStarter>(state_.WorkDir, port_, dependencies_.Limits);
     core_ = std::make_unique<AppCore>(
-        state_, AppPorts{*this, *jobs_, *dependencies_.Drives, *dependencies_.Settings,
-                         *dependencies_.Startup, dependencies_.ExecutablePath});
+        state_,
+        AppPorts{*this, *jobs_, *dependencies_.Drives, *dependencies_.Settings,
+                 *dependencies_.Startup, dependencies_.ExecutablePath, *dependencies_.Editions});
     core_->Construct();
     FormCreate();
 }
@@ -102,9 +102,9 @@ void FormMainWin::BuildControls() {
         MakeSelector("iPodSelectorCom", kDeviceSelectorId, skin::kDeviceSelectorPlace);
     SunSimpleComboBox =
         MakeSelector("SunSimpleComboBox", kCountrySelectorId, skin::kCountrySelectorPlace);
-    for (const std::string_view country : skin::kCountryEntries) {
+    for (const NewsEdition& edition : dependencies_.Editions->Editions()) {
         SendMessageW(SunSimpleComboBox, CB_ADDSTRING, 0,
-                     reinterpret_cast<LPARAM>(ToWide(Text(country)).c_str()));
+                     reinterpret_cast<LPARAM>(ToWide(edition.Entry).c_str()));
     }
     SendMessageW(SunSimpleComboBox, CB_SETCURSEL, 0, 0);
 

@@ -9,6 +9,7 @@
 #include "app/MainState.h"
 #include "core/MainView.h"
 #include "device/DriveTable.h"
+#include "frontpage/Editions.h"
 #include "net/FetchLimits.h"
 #include "retrieval/HandOverPort.h"
 #include "settings/SettingsBackend.h"
@@ -31,6 +32,8 @@ struct FormDependenciesWin {
     std::unique_ptr<StartupEntry> Startup;
     std::string ExecutablePath;
     FetchLimits Limits;
+    // The editions the Country selector offers and a run fetches.
+    const EditionTable* Editions = &EditionTable::BuiltIn();
     std::shared_ptr<MessageBoxesWin> Boxes;
     // Opens an address with the desktop; false when it could not.
     std::function<bool(const std::string&)> OpenAddress;

@@ -71,7 +71,7 @@ private:
         // The port is this object, which outlives every job.
         auto job = std::make_shared<TNewsThread>(
             std::shared_ptr<MessagePort>(std::shared_ptr<MessagePort>(), this));
-        job->JobMode = slot == 0 ? 0 : 1;
+        job->JobMode = slot == 0 ? kFrontPageJob : kArticleJob;
         job->JobSlot = slot;
         job->JobUrl = url;
         job->JobCategoryCode = code;

@@ -4,11 +4,11 @@
 // checked from outside: the files it leaves, the service's request counts and
 // the windows on screen.
 
-#include "support/FolderSnapshot.h"
 #include "e2e/ProgramUnderTest.h"
 #include "e2e/XServer.h"
 #include "newsdesk/NewsDesk.h"
 #include "support/ExpectedNotes.h"
+#include "support/FolderSnapshot.h"
 #include "support/Polling.h"
 #include "support/PrivateMounts.h"
 #include "support/TempFolder.h"

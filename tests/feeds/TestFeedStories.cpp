@@ -1,7 +1,7 @@
 #include "core/JobPorts.h"
 #include "core/LogClass.h"
 #include "feeds/FeedStories.h"
-#include "frontpage/Sections.h"
+#include "frontpage/Editions.h"
 #include "support/ExpectedNotes.h"
 #include "support/FeedDocuments.h"
 #include "support/TempFolder.h"

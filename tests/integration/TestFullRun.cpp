@@ -72,6 +72,31 @@ TEST_F(FullRunTest, ARunFetchesEveryStoryOnceAndWritesExactlyTheNotesItsPagesCal
     EXPECT_EQ(onPlayer.FileCount, written.FileCount);
 }
 
+// An edition is one row of the table: the selector offers it and a run of it
+// fetches its front page.
+TEST_F(FullRunTest, AnEditionAddedToTheTableAloneIsOfferedAndRun) {
+    newsdesk::Options options;
+    options.StoriesPerSection = 2;
+    StartDesk(options);
+    sandbox.AddPlayer("player");
+    std::vector<NewsEdition> rows = EditionTable::BuiltIn().Editions();
+    rows.push_back({"Newsdesk UK", "tuk"});
+    const EditionTable editions(rows);
+    auto dependencies = sandbox.Dependencies();
+    dependencies.Editions = &editions;
+    TFormMain form(std::move(dependencies));
+    form.show();
+    auto* country = form.findChild<QComboBox*>("SunSimpleComboBox");
+    ASSERT_EQ(country->count(), 3);
+    EXPECT_EQ(country->itemText(2), "Newsdesk UK");
+    country->setCurrentIndex(2);
+    RunToTheEnd(form);
+
+    EXPECT_EQ(desk->RequestCount("/news?ned=tuk"), 1);
+    const auto expected = testing::ExpectedRun(*desk, "tuk", scratch.Path());
+    EXPECT_EQ(ReadNewsFolder(sandbox.NewsFolder()).StoryNotes, expected.Notes.StoryNotes);
+}
+
 TEST_F(FullRunTest, ANoteThatCannotLandOnThePlayerEndsTheRunWithoutTheSuccessText) {
     newsdesk::Options options;
     options.StoriesPerSection = 1;

@@ -1,7 +1,7 @@
 #include "PageReader.h"
 
+#include "frontpage/Editions.h"
 #include "frontpage/FrontPageParser.h"
-#include "frontpage/Sections.h"
 #include "text/ByteText.h"
 
 namespace newsdesk_test {

@@ -2,7 +2,7 @@
 #include "article/ArticleHandler.h"
 #include "feeds/FeedParser.h"
 #include "feeds/FeedText.h"
-#include "frontpage/Sections.h"
+#include "frontpage/Editions.h"
 #include "newsdesk/Feed.h"
 #include "newsdesk/NewsDesk.h"
 #include "newsdesk/OddFeed.h"

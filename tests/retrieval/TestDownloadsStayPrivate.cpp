@@ -106,7 +106,7 @@ TEST(DownloadsStayPrivate, AProgramStartedDuringADownloadHoldsNoneOfItsSocketsOr
     const auto port = std::make_shared<testing::RecordingPort>();
     const FetchLimits limits{2, 2, 8u * 1024u * 1024u, 10};
     auto job = std::make_shared<TNewsThread>(port, limits);
-    job->JobMode = 1;
+    job->JobMode = kArticleJob;
     job->JobSlot = 1;
     job->JobCategoryCode = "WO";
     job->JobStoryId = "13";

@@ -60,7 +60,8 @@ protected:
     FakeTransfer transfer;
     StoryQueue queue{lists};
     std::string workDir = folder.Path().string();
-    RunControl run{state, workDir, newsService, view, jobs, transfer, queue, log.Log};
+    RunControl run{state,    workDir, newsService, EditionTable::BuiltIn(), view, jobs,
+                   transfer, queue,   log.Log};
     std::vector<std::string> Handled;
 };
 
@@ -73,9 +74,20 @@ TEST_F(RunControlTest, AStartFetchesTheChosenEditionAndEmptiesTheLocalFolder) {
     EXPECT_EQ(jobs.FrontPageUrls, std::vector<std::string>{"http://127.0.0.1:8123/news?ned=tuk"});
     EXPECT_EQ(transfer.Calls, std::vector<std::string>{"delete local"});
     EXPECT_TRUE(view.StatusTexts.empty());
-    EXPECT_EQ(run.EditionAddress("United States"), "http://127.0.0.1:8123/news?ned=tus");
+    const NewsEdition& unitedStates = *EditionTable::BuiltIn().Find("United States");
+    EXPECT_EQ(run.FrontPageAddress(unitedStates), "http://127.0.0.1:8123/news?ned=tus");
     newsService.clear();
-    EXPECT_EQ(run.EditionAddress("United States"), "http://news.google.com/news?ned=tus");
+    EXPECT_EQ(run.FrontPageAddress(unitedStates), "http://news.google.com/news?ned=tus");
+}
+
+TEST_F(RunControlTest, AnEntryThatIsNoEditionIsLoggedAndFetchesNothing) {
+    view.CountryText = "Atlantis";
+    run.ButtonCopyClick();
+    EXPECT_FALSE(state.Running);
+    EXPECT_TRUE(jobs.FrontPageUrls.empty()) << "never another edition instead";
+    EXPECT_TRUE(transfer.Calls.empty());
+    EXPECT_EQ(log.Entries(),
+              std::vector<std::string>{"ButtonCopyClick:no edition is called \"Atlantis\""});
 }
 
 TEST_F(RunControlTest, AnEntryWithAFeedEditionFetchesItsFeedsInsteadOfTheFrontPage) {

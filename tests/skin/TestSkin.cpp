@@ -1,7 +1,6 @@
 // The skin both windows paint from: its rules and its layout.
 
 #include "skin/ButtonFace.h"
-#include "skin/Countries.h"
 #include "skin/DialogLayout.h"
 #include "skin/MainLayout.h"
 #include "skin/Outline.h"
@@ -157,12 +156,6 @@ TEST(MainLayout, ControlsLieInsideTheWindowAndApartFromEachOther) {
     EXPECT_TRUE(kPanel3Place.Contains(kCountrySelectorPlace));
     EXPECT_TRUE(window.Contains(kPanel2Place));
     EXPECT_TRUE(window.Contains(kPanel3Place));
-}
-
-TEST(MainLayout, TheCountrySelectorOffersBothEditionsInTheirStoredOrder) {
-    ASSERT_EQ(kCountryEntries.size(), 2u);
-    EXPECT_EQ(kCountryEntries[0], "United States");
-    EXPECT_EQ(kCountryEntries[1], "United Kingdom");
 }
 
 TEST(DialogLayout, ButtonsLieInsideTheDialogAndTheTitleButtonsOnItsStrip) {

@@ -2,8 +2,8 @@
 
 // Hand-written front pages in the layout the parser relies on.
 
+#include "frontpage/Editions.h"
 #include "frontpage/FrontPageParser.h"
-#include "frontpage/Sections.h"
 
 #include <string>
 #include <vector>

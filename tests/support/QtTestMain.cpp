@@ -8,13 +8,11 @@
 
 #include <QApplication>
 #include <cstdlib>
-#include <curl/curl.h>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     lumbrant::e2e::EnterPrivateMountNamespace();
     ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    curl_global_init(CURL_GLOBAL_DEFAULT);
     ::testing::InitGoogleTest(&argc, argv);
     QApplication application(argc, argv);
     QApplication::setApplicationDisplayName("Lumbrant");

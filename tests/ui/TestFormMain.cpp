@@ -23,6 +23,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <httplib.h>
+#include <map>
 #include <thread>
 
 namespace lumbrant {
@@ -31,21 +32,14 @@ namespace {
 using testing::FormSandbox;
 using testing::PumpUntil;
 
-struct ControlRow {
-    const char* Name;
-    QRect Geometry; // a zero size means only the position is fixed
-    const char* Text;
-    const char* Hint;
-};
-
 QString TextOf(QWidget* widget) {
     if (auto* label = qobject_cast<QLabel*>(widget)) {
         return label->text();
     }
-    if (auto* button = qobject_cast<QPushButton*>(widget)) {
+    if (auto* button = qobject_cast<QPushButton*>(widget); button && !button->text().isEmpty()) {
         return button->text();
     }
-    return {};
+    return widget->toolTip();
 }
 
 class FormMainTest : public ::testing::Test {
@@ -58,52 +52,57 @@ protected:
     FormSandbox sandbox;
 };
 
-TEST_F(FormMainTest, EveryControlStandsAtItsPlaceWithItsText) {
+// What a user sees of the window: its size and rounded corners, every
+// control shown with its text or hint, inside its panel and clear of the
+// others (the panels lie under some), and the editions of the table.
+TEST_F(FormMainTest, EveryControlIsShownWithItsTextAndNoneCoversAnother) {
     TFormMain form(sandbox.Dependencies());
+    form.show();
     EXPECT_EQ(form.size(), QSize(402, 301));
     EXPECT_TRUE(form.windowFlags() & Qt::FramelessWindowHint);
-    EXPECT_EQ(form.palette().color(QPalette::Window), QColor(41, 43, 55));
-    const std::vector<ControlRow> rows = {
-        {"Notifier", {65, 4, 232, 20}, "", ""},
-        {"XP_ButtonSmall1", {344, 6, 18, 18}, nullptr, "Minimize"},
-        {"XP_ButtonSmall3", {368, 6, 18, 18}, nullptr, "Close"},
-        {"XP_ButtonSmall2", {368, 74, 18, 18}, nullptr, "http://www.lumbrant.example/"},
-        {"Panel2", {16, 48, 369, 105}, nullptr, nullptr},
-        {"Label3", {}, "Knowledge Base", nullptr},
-        {"Label4",
-         {51, 41, 0, 0},
-         "How to Transfer songs and videos from iPod to computer?",
-         nullptr},
-        {"Label5", {51, 65, 0, 0}, "How to Transfer photos from iPod to computer?", nullptr},
-        {"Panel3", {16, 160, 369, 73}, nullptr, nullptr},
-        {"Label1", {43, 15, 0, 0}, "iPod", nullptr},
-        {"Label2", {43, 47, 0, 0}, "Country", nullptr},
-        {"iPodSelectorCom", {110, 171, 179, 21}, nullptr, nullptr},
-        {"SunSimpleComboBox", {110, 204, 179, 21}, nullptr, nullptr},
-        {"ButtonCopy", {120, 245, 164, 29}, "Get News", nullptr},
+    for (const QPoint corner : {QPoint(0, 0), QPoint(401, 0), QPoint(0, 300), QPoint(401, 300)}) {
+        EXPECT_FALSE(form.mask().contains(corner)) << corner.x() << "," << corner.y();
+    }
+    EXPECT_TRUE(form.mask().contains(QPoint(201, 150)));
+    const std::map<QString, QString> texts = {
+        {"Label3", "Knowledge Base"},
+        {"Label4", "How to Transfer songs and videos from iPod to computer?"},
+        {"Label5", "How to Transfer photos from iPod to computer?"},
+        {"Label1", "iPod"},
+        {"Label2", "Country"},
+        {"ButtonCopy", "Get News"},
+        {"XP_ButtonSmall1", "Minimize"},
+        {"XP_ButtonSmall3", "Close"},
+        {"XP_ButtonSmall2", "http://www.lumbrant.example/"},
+        {"Notifier", "No iPod Detected..."},
+        {"iPodSelectorCom", ""},
+        {"SunSimpleComboBox", ""},
+        {"Panel2", ""},
+        {"Panel3", ""},
     };
-    for (const auto& row : rows) {
-        auto* widget = form.findChild<QWidget*>(row.Name);
-        ASSERT_NE(widget, nullptr) << row.Name;
-        if (!row.Geometry.isNull() || row.Geometry.topLeft() != QPoint()) {
-            EXPECT_EQ(widget->pos(), row.Geometry.topLeft()) << row.Name;
-            if (row.Geometry.width() > 0) {
-                EXPECT_EQ(widget->size(), row.Geometry.size()) << row.Name;
+    for (const auto& [name, text] : texts) {
+        auto* widget = form.findChild<QWidget*>(name);
+        ASSERT_NE(widget, nullptr) << name.toStdString();
+        EXPECT_TRUE(widget->isVisible()) << name.toStdString();
+        EXPECT_EQ(TextOf(widget), text) << name.toStdString();
+        EXPECT_TRUE(widget->parentWidget()->rect().contains(widget->geometry()))
+            << name.toStdString() << " runs out of its panel";
+        for (const auto& [otherName, otherText] : texts) {
+            const auto* other = form.findChild<QWidget*>(otherName);
+            const bool panels = name.startsWith("Panel") || otherName.startsWith("Panel");
+            if (other != widget && !panels && other->parentWidget() == widget->parentWidget()) {
+                EXPECT_FALSE(widget->geometry().intersects(other->geometry()))
+                    << name.toStdString() << " covers " << otherName.toStdString();
             }
         }
-        if (row.Text != nullptr) {
-            EXPECT_EQ(TextOf(widget), QString(row.Text)) << row.Name;
-        }
-        if (row.Hint != nullptr) {
-            EXPECT_EQ(widget->toolTip(), QString(row.Hint)) << row.Name;
-        }
     }
-    EXPECT_EQ(form.findChild<QWidget*>("Label4")->parentWidget()->objectName(), "Panel2");
-    EXPECT_EQ(form.findChild<QWidget*>("Label1")->parentWidget()->objectName(), "Panel3");
     auto* country = form.findChild<QComboBox*>("SunSimpleComboBox");
-    ASSERT_EQ(country->count(), 2);
-    EXPECT_EQ(country->itemText(0), "United States");
-    EXPECT_EQ(country->itemText(1), "United Kingdom");
+    const auto& editions = EditionTable::BuiltIn().Editions();
+    ASSERT_EQ(country->count(), static_cast<int>(editions.size()));
+    for (std::size_t i = 0; i < editions.size(); ++i) {
+        EXPECT_EQ(country->itemText(static_cast<int>(i)),
+                  QString::fromStdString(editions[i].Entry));
+    }
     EXPECT_EQ(country->currentIndex(), 0);
     EXPECT_EQ(form.ReminderTimer()->interval(), 900000);
 }

@@ -1,5 +1,6 @@
 #include "newsdesk/FrontPage.h"
 
+#include "frontpage/Editions.h"
 #include "newsdesk/Rng.h"
 #include "newsdesk/StoryCatalog.h"
 
@@ -76,7 +77,7 @@ void AppendSideNavigation(std::string& page, std::string_view edition) {
         page += "&amp;topic=";
         page += kTopicLetters[i];
         page += " class=nav>";
-        page += kSectionNames[i].Title;
+        page += lumbrant::kSections[i].Title;
         page += "</a></font></td></tr>\n";
     }
     page += "<tr><td><br><font size=-2><a href=/alerts>News Alerts</a><br>"
@@ -89,7 +90,7 @@ void AppendSideNavigation(std::string& page, std::string_view edition) {
 void AppendSectionHeading(std::string& page, std::string_view edition, int section) {
     page += "<table border=0 width=100% cellpadding=2 cellspacing=0 class=sh><tr>";
     page += kSectionHeadingPrefix;
-    page += kSectionNames[section].Title;
+    page += lumbrant::kSections[section].Title;
     page += "</td><td bgcolor=#efefef class=kx align=right nowrap><a href=/news?ned=";
     page += edition;
     page += "&amp;topic=";
@@ -166,7 +167,7 @@ std::string RenderFrontPage(std::string_view edition, const std::vector<Story>& 
         page += "&amp;topic=";
         page += kTopicLetters[section];
         page += " class=ks>More ";
-        page += kSectionNames[section].Title;
+        page += lumbrant::kSections[section].Title;
         page += " stories &raquo;</a></font><br><br>\n";
     }
     AppendFooter(page);

@@ -1,5 +1,6 @@
 #include "newsdesk/NewsDesk.h"
 
+#include "frontpage/Editions.h"
 #include "newsdesk/ArticlePage.h"
 #include "newsdesk/Feed.h"
 #include "newsdesk/FrontPage.h"
@@ -108,8 +109,8 @@ std::string NewsDesk::ArticlePage(const Story& story) const {
 
 std::string NewsDesk::Feed(const std::string& edition, const std::string& code) const {
     const bool known =
-        std::any_of(std::begin(kSectionNames), std::end(kSectionNames),
-                    [&](const SectionName& section) { return section.Code == code; });
+        std::any_of(lumbrant::kSections.begin(), lumbrant::kSections.end(),
+                    [&](const lumbrant::SectionInfo& section) { return section.Code == code; });
     if (!known || (edition != "tus" && edition != "tuk")) {
         return {};
     }
@@ -166,7 +167,7 @@ Reply NewsDesk::Handle(const std::string& target, const std::string& path,
         return {200, page, {}, false};
     }
     for (const std::string feedEdition : {"tus", "tuk"}) {
-        for (const SectionName& section : kSectionNames) {
+        for (const lumbrant::SectionInfo& section : lumbrant::kSections) {
             const std::string code(section.Code);
             if (path == FeedPath(feedEdition, code)) {
                 return {200,

@@ -1,16 +1,12 @@
 #include "newsdesk/StoryCatalog.h"
 
+#include "frontpage/Editions.h"
 #include "newsdesk/Prose.h"
 #include "newsdesk/Rng.h"
 
 #include <utility>
 
 namespace newsdesk {
-
-const SectionName kSectionNames[8] = {
-    {"Top Stories", "TO"}, {"World", "WO"},  {"U.S.", "LO"},          {"Business", "BU"},
-    {"Sci/Tech", "SC"},    {"Sports", "SP"}, {"Entertainment", "EN"}, {"Health", "HE"},
-};
 
 namespace {
 
@@ -37,7 +33,7 @@ std::vector<Story> MakeEdition(const std::string& edition, int storiesPerSection
         for (int item = 0; item < storiesPerSection; ++item) {
             Story story;
             story.Edition = edition;
-            story.CategoryCode = std::string(kSectionNames[section].Code);
+            story.CategoryCode = std::string(lumbrant::kSections[section].Code);
             story.SectionIndex = section;
             story.IndexInSection = item;
             story.Number = ++number;

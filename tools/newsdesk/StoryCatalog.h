@@ -9,13 +9,6 @@
 
 namespace newsdesk {
 
-// The front-page sections in page order: the title the page prints and the code.
-struct SectionName {
-    std::string_view Title;
-    std::string_view Code;
-};
-extern const SectionName kSectionNames[8];
-
 // The stories of both editions ("tus" and "tuk"), made once and never changed.
 //
 // Story number n (1-based over the edition, in page order) decides the

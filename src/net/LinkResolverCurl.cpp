@@ -1,4 +1,4 @@
-#include "feeds/LinkResolver.h"
+#include "net/LinkResolver.h"
 
 #include <curl/curl.h>
 #include <memory>

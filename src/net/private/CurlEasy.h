@@ -21,6 +21,10 @@ struct CurlCleanup {
 using CurlHandle = std::unique_ptr<CURL, CurlCleanup>;
 using CurlList = std::unique_ptr<curl_slist, CurlCleanup>;
 
+// A new easy handle (empty when libcurl makes none). libcurl's global
+// set-up is done once, before the first handle.
+CurlHandle NewCurlHandle();
+
 // Applies the options every handle of the program carries. Throws
 // std::runtime_error when libcurl refuses one.
 void ApplyCommonOptions(CURL* handle, const FetchLimits& limits);
