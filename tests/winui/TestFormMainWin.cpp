@@ -85,45 +85,50 @@ protected:
     WindowSandbox sandbox;
 };
 
-TEST_F(FormMainWinTest, EveryControlStandsAtItsPlaceWithItsText) {
+// What a user sees of the window: its size without a system frame, every
+// control shown with its text or hint, inside the window and clear of the
+// others, and the editions of the table.
+TEST_F(FormMainWinTest, EveryControlIsShownWithItsTextAndNoneCoversAnother) {
     FormMainWin form(sandbox.Dependencies());
+    ShowWindow(form.Handle(), SW_SHOWNOACTIVATE);
     EXPECT_EQ(WindowText(form.Handle()), ".");
     RECT outer;
     GetWindowRect(form.Handle(), &outer);
-    EXPECT_EQ(outer.right - outer.left, 402);
-    EXPECT_EQ(outer.bottom - outer.top, 301);
+    const skin::Rect window{0, 0, static_cast<int>(outer.right - outer.left),
+                            static_cast<int>(outer.bottom - outer.top)};
+    EXPECT_EQ(window, (skin::Rect{0, 0, 402, 301}));
     const auto style = GetWindowLongPtrW(form.Handle(), GWL_STYLE);
     EXPECT_TRUE(style & WS_POPUP);
     EXPECT_FALSE(style & WS_CAPTION) << "no system frame";
-    struct Row {
-        const char* Name;
-        skin::Rect Place;
-        const char* Text;
-        std::string Hint;
+    // A selector's text is its entry; the picture buttons say what they do by their hints.
+    const std::vector<std::pair<const char*, const char*>> controls = {
+        {"ButtonCopy", "Get News"},   {"XP_ButtonSmall1", "Minimize"},
+        {"XP_ButtonSmall3", "Close"}, {"XP_ButtonSmall2", "http://www.lumbrant.example/"},
+        {"iPodSelectorCom", nullptr}, {"SunSimpleComboBox", nullptr},
     };
-    const std::vector<Row> rows = {
-        {"ButtonCopy", {120, 245, 164, 29}, "Get News", ""},
-        {"XP_ButtonSmall1", {344, 6, 18, 18}, "", "Minimize"},
-        {"XP_ButtonSmall3", {368, 6, 18, 18}, "", "Close"},
-        {"XP_ButtonSmall2", {368, 74, 18, 18}, "", "http://www.lumbrant.example/"},
-        {"iPodSelectorCom", {110, 171, 179, 21}, nullptr, ""},
-        {"SunSimpleComboBox", {110, 204, 179, 21}, nullptr, ""},
-    };
-    for (const Row& row : rows) {
-        const HWND control = form.Control(row.Name);
-        ASSERT_NE(control, nullptr) << row.Name;
-        EXPECT_EQ(PlaceOf(control), row.Place) << row.Name;
-        if (row.Text != nullptr) {
-            EXPECT_EQ(WindowText(control), row.Text) << row.Name;
+    for (const auto& [name, text] : controls) {
+        const HWND control = form.Control(name);
+        ASSERT_NE(control, nullptr) << name;
+        EXPECT_TRUE(IsWindowVisible(control)) << name;
+        if (text != nullptr) {
+            EXPECT_EQ(WindowText(control).empty() ? form.Hint(name) : WindowText(control), text)
+                << name;
         }
-        EXPECT_EQ(form.Hint(row.Name), row.Hint) << row.Name;
+        EXPECT_TRUE(window.Contains(PlaceOf(control))) << name << " runs out of the window";
+        for (const auto& [other, otherText] : controls) {
+            if (other != name) {
+                EXPECT_FALSE(PlaceOf(control).Intersects(PlaceOf(form.Control(other))))
+                    << name << " covers " << other;
+            }
+        }
     }
     const HWND country = form.Control("SunSimpleComboBox");
-
-    ASSERT_EQ(SendMessageW(country, CB_GETCOUNT, 0, 0), 2);
-    EXPECT_EQ(EntryText(country, 0), "United States");
-    EXPECT_EQ(EntryText(country, 1), "United Kingdom");
-    EXPECT_EQ(form.CountryEntryText(), "United States");
+    const auto& editions = EditionTable::BuiltIn().Editions();
+    ASSERT_EQ(SendMessageW(country, CB_GETCOUNT, 0, 0), static_cast<LRESULT>(editions.size()));
+    for (std::size_t i = 0; i < editions.size(); ++i) {
+        EXPECT_EQ(EntryText(country, static_cast<int>(i)), editions[i].Entry);
+    }
+    EXPECT_EQ(form.CountryEntryText(), editions.front().Entry);
     for (const char* name : {"Label1", "Label2", "Label3", "Label4", "Label5"}) {
         EXPECT_TRUE(form.LabelBox(name).has_value()) << name;
     }
