@@ -7,8 +7,6 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <exception>
-#include <optional>
 
 namespace lumbrant {
 
@@ -32,18 +30,10 @@ TFormReport::TFormReport(QWidget* mainWindow, const ErrorLog& log)
 }
 
 void TFormReport::OpenDirClick() {
-    std::optional<std::string> failure;
-    try {
-        const QUrl folder = QUrl::fromLocalFile(QString::fromLocal8Bit(directory_.c_str()));
-        if (!opener_(folder)) {
-            failure = "the shell could not open \"" + directory_ + "\"";
-        }
-    } catch (const std::exception& error) {
-        failure = error.what();
-    }
-    if (failure) {
-        log_.Write("OpenDirClick:" + *failure);
-    }
+    OpenDirectoryOrLog(
+        directory_,
+        [this] { return opener_(QUrl::fromLocalFile(QString::fromLocal8Bit(directory_.c_str()))); },
+        log_);
 }
 
 } // namespace lumbrant

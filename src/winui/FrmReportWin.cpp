@@ -1,9 +1,7 @@
 #include "winui/FrmReportWin.h"
 
+#include "core/ShellOpen.h"
 #include "skin/DialogLayout.h"
-
-#include <exception>
-#include <optional>
 
 namespace lumbrant {
 
@@ -35,17 +33,8 @@ void TFormReportWin::PaintContent(Gdiplus::Graphics& graphics) {
 }
 
 void TFormReportWin::OpenDirClick() {
-    std::optional<std::string> failure;
-    try {
-        if (!opener_(directory_)) {
-            failure = "the shell could not open \"" + directory_ + "\"";
-        }
-    } catch (const std::exception& error) {
-        failure = error.what();
-    }
-    if (failure) {
-        log_.Write("OpenDirClick:" + *failure);
-    }
+    OpenDirectoryOrLog(
+        directory_, [this] { return opener_(directory_); }, log_);
 }
 
 } // namespace lumbrant
