@@ -30,8 +30,7 @@ set(CPACK_MODULE_PATH ${PROJECT_SOURCE_DIR}/packaging/windows)
 set(CPACK_OUTPUT_FILE_PREFIX ${PROJECT_BINARY_DIR}/package)
 include(CPack)
 
-set(LUMBRANT_INSTALLER ${PROJECT_BINARY_DIR}/package/${lumbrant_installer_name}.exe
-    CACHE INTERNAL "The Windows installer")
+set(LUMBRANT_INSTALLER ${PROJECT_BINARY_DIR}/package/${lumbrant_installer_name}.exe)
 add_custom_command(
   OUTPUT ${LUMBRANT_INSTALLER}
   COMMAND ${CMAKE_CPACK_COMMAND} --config ${PROJECT_BINARY_DIR}/CPackConfig.cmake
