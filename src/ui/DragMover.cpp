@@ -73,7 +73,7 @@ bool DragMover::Moved(QWidget* surface, QMouseEvent& mouse) {
         if (!handle) {
             return false;
         }
-        Begin(surface, global);
+        Begin(global);
     } else if (mode_ == Mode::ByHand) {
         Follow(global);
     }
@@ -81,9 +81,8 @@ bool DragMover::Moved(QWidget* surface, QMouseEvent& mouse) {
     return true;
 }
 
-void DragMover::Begin(QWidget* surface, const QPoint& global) {
+void DragMover::Begin(const QPoint& global) {
     ++dragsStarted_;
-    emit dragStarted(surface);
     if (QWindow* handle = window_->windowHandle(); handle != nullptr && handle->startSystemMove()) {
         mode_ = Mode::BySystem;
         return;

@@ -24,9 +24,6 @@ public:
     // How many drags have started since the window was built.
     int DragsStarted() const { return dragsStarted_; }
 
-signals:
-    void dragStarted(QWidget* surface);
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -36,7 +33,7 @@ private:
     bool OnSurfaceItself(const QWidget* surface, const QMouseEvent& event) const;
     bool Pressed(QWidget* surface, QMouseEvent& mouse);
     bool Moved(QWidget* surface, QMouseEvent& mouse);
-    void Begin(QWidget* surface, const QPoint& global);
+    void Begin(const QPoint& global);
     void Follow(const QPoint& global);
 
     QWidget* window_;

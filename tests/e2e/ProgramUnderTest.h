@@ -32,7 +32,6 @@ public:
     // what went wrong, or nothing.
     std::string Start();
     bool Running() { return process_ && process_->Running(); }
-    const std::string& MainWindow() const { return mainWindow_; }
     bool MainWindowVisible() const;
 
     // The program's message boxes on screen; they carry the program's name as

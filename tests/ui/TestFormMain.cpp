@@ -157,11 +157,6 @@ TEST_F(FormMainTest, TheStatusLineCutsTextsLongerThan46Characters) {
     EXPECT_EQ(notifier->text().toStdString(), exact + "...");
 }
 
-TEST(FormMainCentring, QuotientsAreRoundedTowardZero) {
-    EXPECT_EQ(CentredOver(QRect(0, 0, 1024, 768), QSize(402, 301)), QPoint(311, 233));
-    EXPECT_EQ(CentredOver(QRect(0, 0, 300, 200), QSize(402, 301)), QPoint(-51, -50));
-}
-
 TEST_F(FormMainTest, TheReminderRunsOnlyInAutomaticMode) {
     {
         TFormMain form(sandbox.Dependencies());

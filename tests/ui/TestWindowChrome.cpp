@@ -136,34 +136,10 @@ QStringList SkinNames(int sunImages) {
     return names;
 }
 
-TEST(RoundedOutline, IsTheWindowRectangleWithCornersCutBy25PixelEllipses) {
-    for (const QSize size : {QSize(402, 301), QSize(335, 223)}) {
-        SCOPED_TRACE(size.width());
-        const QRegion outline = RoundedOutline(size);
-        const int r = size.width() - 1;
-        const int b = size.height() - 1;
-        EXPECT_EQ(outline.boundingRect(), QRect(QPoint(0, 0), size));
-        for (const QPoint corner : {QPoint(0, 0), QPoint(r, 0), QPoint(0, b), QPoint(r, b),
-                                    QPoint(2, 2), QPoint(r - 2, b - 2)}) {
-            EXPECT_FALSE(outline.contains(corner)) << corner.x() << "," << corner.y();
-        }
-        for (const QPoint inside : {QPoint(5, 5), QPoint(r - 5, 5), QPoint(5, b - 5),
-                                    QPoint(r - 5, b - 5), QPoint(r / 2, b / 2), QPoint(12, 0),
-                                    QPoint(0, 12), QPoint(r / 2, b), QPoint(r, b / 2)}) {
-            EXPECT_TRUE(outline.contains(inside)) << inside.x() << "," << inside.y();
-        }
-    }
-}
-
 class ChromeTest : public ::testing::Test {
 protected:
     FormSandbox sandbox;
 };
-
-TEST_F(ChromeTest, TheMainWindowIsCutToItsRoundedOutline) {
-    TFormMain form(sandbox.Dependencies());
-    EXPECT_EQ(form.mask(), RoundedOutline(QSize(402, 301)));
-}
 
 TEST_F(ChromeTest, EveryDragSurfaceOfTheMainWindowMovesIt) {
     TFormMain form(sandbox.Dependencies());

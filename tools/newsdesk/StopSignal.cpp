@@ -10,11 +10,6 @@ void StopSignal::Raise() {
     changed_.notify_all();
 }
 
-bool StopSignal::Raised() const {
-    const std::lock_guard lock(mutex_);
-    return raised_;
-}
-
 bool StopSignal::WaitFor(std::chrono::milliseconds duration) {
     std::unique_lock lock(mutex_);
     return changed_.wait_for(lock, duration, [this] { return raised_; });

@@ -11,13 +11,12 @@ namespace newsdesk {
 class StopSignal {
 public:
     void Raise();
-    bool Raised() const;
 
     // Waits until the signal is raised or the time is up; true when raised.
     bool WaitFor(std::chrono::milliseconds duration);
 
 private:
-    mutable std::mutex mutex_;
+    std::mutex mutex_;
     std::condition_variable changed_;
     bool raised_ = false;
 };
