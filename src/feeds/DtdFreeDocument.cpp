@@ -11,10 +11,6 @@ namespace lumbrant {
 
 namespace {
 
-bool IsPredefined(std::string_view name) {
-    return name == "amp" || name == "lt" || name == "gt" || name == "quot" || name == "apos";
-}
-
 void AppendReference(std::string& out, char32_t character) {
     char reference[16];
     std::snprintf(reference, sizeof reference, "&#x%X;", static_cast<unsigned>(character));
@@ -94,7 +90,7 @@ DtdFreeText DtdFreeDocument(std::string_view document) {
         std::size_t next = at + 1;
         if (rest.starts_with("&")) {
             const auto name = ReferredName(document, at);
-            if (!name || IsPredefined(*name)) {
+            if (!name || IsXmlPredefinedEntity(*name)) {
                 out += '&';
                 ++at;
                 continue;

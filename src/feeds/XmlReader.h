@@ -53,6 +53,11 @@ public:
 
 inline constexpr std::size_t kMaxXmlDepth = 64;
 
+// The five entities every XML document has without declaring them.
+constexpr bool IsXmlPredefinedEntity(std::string_view name) {
+    return name == "amp" || name == "lt" || name == "gt" || name == "quot" || name == "apos";
+}
+
 // Reads the document to its root element's end, or until the handler is
 // satisfied. Throws XmlError, or what the handler threw.
 void ReadXml(std::string_view document, XmlHandler& handler, std::size_t maxDepth = kMaxXmlDepth);

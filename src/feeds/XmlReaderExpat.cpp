@@ -137,10 +137,6 @@ void OnSkippedEntity(void* data, const XML_Char*, int) {
     }
 }
 
-bool IsPredefined(std::string_view name) {
-    return name == "amp" || name == "lt" || name == "gt" || name == "quot" || name == "apos";
-}
-
 void AppendReference(std::string& out, char32_t character) {
     // Written as "&#38;#x...;", so that the entity's text is the character
     // reference itself and a "<" or "&" of it stays a character.
@@ -154,7 +150,7 @@ const std::string& BuiltInDeclarations() {
     static const std::string declarations = [] {
         std::string out;
         for (const text::NamedCharacter& named : text::NamedCharacters()) {
-            if (IsPredefined(named.Name)) {
+            if (IsXmlPredefinedEntity(named.Name)) {
                 continue;
             }
             out += "<!ENTITY ";
