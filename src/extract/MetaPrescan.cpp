@@ -14,10 +14,6 @@ bool IsSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\f' || c == '\r';
 }
 
-bool IsLetter(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
 struct Attribute {
     std::string Name;
     std::string Value;
@@ -141,7 +137,7 @@ std::string_view PrescanEncoding(std::string_view bytes) {
             }
             continue;
         }
-        if (at < bytes.size() && (IsLetter(bytes[at]) || bytes[at] == '/')) {
+        if (at < bytes.size() && (text::IsAsciiLetter(bytes[at]) || bytes[at] == '/')) {
             // Another tag: its attributes are passed over as the tokenizer reads them.
             while (at < bytes.size() && !IsSpace(bytes[at]) && bytes[at] != '>') {
                 ++at;

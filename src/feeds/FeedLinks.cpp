@@ -20,19 +20,16 @@ std::string_view Trimmed(std::string_view s) {
     return s.substr(first, s.find_last_not_of(kBlanks) - first + 1);
 }
 
-bool IsAsciiLetter(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
 // True when the reference starts with a scheme: a letter, then letters,
 // digits, "+", "-" or ".", then ":".
 bool HasScheme(std::string_view reference) {
     const std::size_t colon = reference.find(':');
-    if (colon == std::string_view::npos || colon == 0 || !IsAsciiLetter(reference.front())) {
+    if (colon == std::string_view::npos || colon == 0 || !text::IsAsciiLetter(reference.front())) {
         return false;
     }
     for (const char c : reference.substr(0, colon)) {
-        if (!IsAsciiLetter(c) && !(c >= '0' && c <= '9') && c != '+' && c != '-' && c != '.') {
+        if (!text::IsAsciiLetter(c) && !(c >= '0' && c <= '9') && c != '+' && c != '-' &&
+            c != '.') {
             return false;
         }
     }

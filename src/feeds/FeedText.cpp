@@ -1,6 +1,7 @@
 #include "feeds/FeedText.h"
 
 #include "text/ByteText.h"
+#include "text/Encoding.h"
 #include "text/NamedCharacters.h"
 
 #include <charconv>
@@ -18,30 +19,6 @@ constexpr char32_t kNoBreakSpace = 0xA0;
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
-
-bool IsAsciiLetter(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
-std::string Utf8(char32_t code) {
-    std::string out;
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (code >> 18));
-        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
-    return out;
 }
 
 // The character of a numeric reference's digits ("#39", "#x2019"), or 0 for
@@ -66,7 +43,9 @@ std::optional<std::string> ReferenceText(std::string_view body) {
         if (code == 0) {
             return std::nullopt;
         }
-        return code == kNoBreakSpace ? std::string(" ") : Utf8(code);
+        std::string character;
+        text::AppendUtf8(character, code == kNoBreakSpace ? U' ' : code);
+        return character;
     }
     if (body == "nbsp") {
         return std::string(" ");
@@ -86,7 +65,7 @@ std::size_t TagEnd(std::string_view html, std::size_t open, std::size_t lastClos
         return close == std::string_view::npos ? html.size() : close + 3;
     }
     const char next = open + 1 < html.size() ? html[open + 1] : '\0';
-    if ((!IsAsciiLetter(next) && next != '/' && next != '!' && next != '?') ||
+    if ((!text::IsAsciiLetter(next) && next != '/' && next != '!' && next != '?') ||
         lastClose == std::string_view::npos || lastClose < open) {
         return std::string_view::npos;
     }
@@ -110,7 +89,7 @@ std::size_t ElementEnd(std::string_view html, std::size_t open, std::size_t tagE
     for (const std::string_view name : {"script", "style"}) {
         const std::size_t after = open + 1 + name.size();
         if (!text::EqualsIgnoreCase(html.substr(open + 1, name.size()), name) ||
-            (after < html.size() && IsAsciiLetter(html[after]))) {
+            (after < html.size() && text::IsAsciiLetter(html[after]))) {
             continue;
         }
         const std::size_t close = FindEndTag(html, name, tagEnd);

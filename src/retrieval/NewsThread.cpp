@@ -13,6 +13,12 @@
 
 namespace lumbrant {
 
+namespace {
+
+constexpr const char* kBrokenOff = "the download broke off";
+
+} // namespace
+
 TNewsThread::TNewsThread(std::shared_ptr<MessagePort> port, FetchLimits limits)
     : port_(std::move(port)), limits_(limits) {}
 
@@ -86,9 +92,19 @@ FeedPage TNewsThread::FetchFeed(const FeedSource& feed, HttpClient* client) {
 std::vector<FeedPage> TNewsThread::FetchFeeds() {
     std::vector<FeedPage> pages(JobFeeds.size());
     std::atomic<std::size_t> next{0};
+    // A fetch that throws fails its feed alone: nothing may leave a helper.
     const auto fetchInTurn = [&](std::size_t slot) {
         for (std::size_t feed; (feed = next++) < JobFeeds.size();) {
-            pages[feed] = FetchFeed(JobFeeds[feed], JobFeedClients[slot].get());
+            try {
+                pages[feed] = FetchFeed(JobFeeds[feed], JobFeedClients[slot].get());
+            } catch (...) {
+                std::remove(FeedFilePath(JobFeeds[feed].SectionCode).c_str());
+                pages[feed] = {};
+                pages[feed].SectionCode = JobFeeds[feed].SectionCode;
+                pages[feed].Url = JobFeeds[feed].Url;
+                pages[feed].Failed = true;
+                pages[feed].Reason = kBrokenOff;
+            }
         }
     };
     // This thread fetches as the first of the four; a helper that cannot be
@@ -133,7 +149,7 @@ void TNewsThread::Execute() {
     } catch (...) {
         result.Failed = true;
         result.Page.clear();
-        result.Reason = "the download broke off";
+        result.Reason = kBrokenOff;
     }
     port_->SendBlocking(result);
     if (fallbackUsed) {

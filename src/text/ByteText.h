@@ -42,6 +42,11 @@ std::string NormalizeLines(std::string_view s);
 // ASCII-only lower case (A to Z); other bytes are kept.
 std::string AsciiLower(std::string_view s);
 
+// True for the ASCII letters A to Z and a to z.
+constexpr bool IsAsciiLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
 // The value 0 to 15 of a hexadecimal digit, or -1 for any other character.
 int HexDigitValue(char c);
 

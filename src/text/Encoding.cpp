@@ -109,12 +109,11 @@ std::string_view TrimmedLabel(std::string_view label) {
 // ".", "_" and "-"; no longer than any real one.
 bool IsEncodingName(std::string_view name) {
     constexpr std::size_t kLongest = 40;
-    const auto letter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
-    if (name.empty() || name.size() > kLongest || !letter(name.front())) {
+    if (name.empty() || name.size() > kLongest || !IsAsciiLetter(name.front())) {
         return false;
     }
     for (const char c : name) {
-        if (!letter(c) && !(c >= '0' && c <= '9') && c != '.' && c != '_' && c != '-') {
+        if (!IsAsciiLetter(c) && !(c >= '0' && c <= '9') && c != '.' && c != '_' && c != '-') {
             return false;
         }
     }

@@ -2,8 +2,9 @@
 
 // Texts in the encodings that web pages and feeds declare, turned into
 // UTF-8. Encodings are named as the web's encoding standard names them
-// ("UTF-8", "windows-1252", "Shift_JIS", ...); a declared label is first
-// turned into that name. Decoding never fails: a byte that does not belong
+// ("UTF-8", "windows-1252", "Shift_JIS", ...), a declared label first turned
+// into that name; a feed may also name one of the system's own converters
+// (EncodingForAnyLabel). Decoding never fails: a byte that does not belong
 // to the encoding becomes U+FFFD.
 
 #include <string>

@@ -1,19 +1,14 @@
 #pragma once
 
-// The program's start around its window: one program at a time per work
-// folder (two would share their temporary files and empty each other's news
-// folder), and a start-up that fails says why instead of aborting.
+// The Qt window's start: the start-up rule of core/OneProgramAtATime.h with
+// the window's message boxes.
 
 #include <functional>
 #include <string>
 
 namespace lumbrant {
 
-// Claims the work folder and runs the window while the claim holds; answers
-// runWindow's exit status. The lock dies with the program that held it, so
-// a crashed program's lock file is taken over. When a running program holds the folder, says
-// "Lumbrant is already running." and touches no other file; when finding the folder or starting the
-// window throws std::exception, shows the error. Both answer EXIT_FAILURE.
+// RunAsTheOnlyProgram, its notices shown in message boxes.
 int StartProgram(const std::function<std::string()>& findWorkDir,
                  const std::function<int()>& runWindow);
 

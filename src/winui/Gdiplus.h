@@ -40,4 +40,8 @@ inline RECT ToRECT(const skin::Rect& rect) {
     return RECT{rect.Left, rect.Top, rect.Right(), rect.Bottom()};
 }
 
+inline skin::Rect FromRECT(const RECT& rect) {
+    return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
+
 } // namespace lumbrant

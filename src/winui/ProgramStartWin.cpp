@@ -1,28 +1,16 @@
 #include "winui/ProgramStartWin.h"
 
-#include "core/InstanceLock.h"
-#include "core/Paths.h"
+#include "core/OneProgramAtATime.h"
 
 #include <cstdlib>
-#include <exception>
 
 namespace lumbrant {
 
 int StartProgram(const std::function<std::string()>& findWorkDir,
                  const std::function<int()>& runWindow, MessageBoxesWin& boxes) {
-    try {
-        const InstanceLock lock(JoinPath(findWorkDir(), kInstanceLockName));
-        // A folder that cannot hold the lock at all cannot hold the notes
-        // either; the program starts and says so when it writes them.
-        if (lock.Outcome() == LockOutcome::HeldElsewhere) {
-            boxes.Information(nullptr, "Lumbrant is already running.");
-            return EXIT_FAILURE;
-        }
-        return runWindow();
-    } catch (const std::exception& error) {
-        boxes.Error(nullptr, error.what());
-        return EXIT_FAILURE;
-    }
+    return RunAsTheOnlyProgram(
+        findWorkDir, runWindow, [&](const std::string& text) { boxes.Information(nullptr, text); },
+        [&](const std::string& text) { boxes.Error(nullptr, text); });
 }
 
 int RunMessageLoop() {

@@ -1,8 +1,7 @@
 #pragma once
 
-// The program's start around its window on Windows: one program at a time
-// per work folder, and a start-up that fails says why in a box instead of
-// aborting.
+// The Windows window's start: the start-up rule of core/OneProgramAtATime.h
+// with the window's message boxes, and its message loop.
 
 #include "winui/MessageBoxesWin.h"
 
@@ -11,11 +10,7 @@
 
 namespace lumbrant {
 
-// Claims the work folder and runs the window while the claim holds; answers
-// runWindow's exit status. When a running program holds the folder, says
-// "Lumbrant is already running." and touches no other file; when finding
-// the folder or starting the window throws std::exception, shows the error.
-// Both answer EXIT_FAILURE.
+// RunAsTheOnlyProgram, its notices shown in boxes.
 int StartProgram(const std::function<std::string()>& findWorkDir,
                  const std::function<int()>& runWindow, MessageBoxesWin& boxes);
 

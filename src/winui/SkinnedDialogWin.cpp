@@ -38,8 +38,7 @@ SkinnedDialogWin::SkinnedDialogWin(HWND mainWindow, AddressOpener opener)
 void SkinnedDialogWin::Show() {
     RECT main{0, 0, 0, 0};
     GetWindowRect(mainWindow_, &main);
-    const skin::Point place = skin::CentredOver(
-        {main.left, main.top, main.right - main.left, main.bottom - main.top}, size_);
+    const skin::Point place = skin::CentredOver(FromRECT(main), size_);
     SetWindowPos(window_, nullptr, place.X, place.Y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     CutRoundedOutline();
     ShowWindow(window_, SW_SHOW);

@@ -1,5 +1,6 @@
 #include "winui/YesNoBoxWin.h"
 
+#include "winui/Gdiplus.h"
 #include "winui/SkinFont.h"
 
 #include <algorithm>
@@ -93,14 +94,13 @@ BoxAnswer AskYesNoBox(HWND owner, const std::string& title, const std::string& t
     if (owner != nullptr && IsWindowVisible(owner)) {
         GetWindowRect(owner, &ownerPlace);
     }
-    const int left = ownerPlace.left + (ownerPlace.right - ownerPlace.left - width) / 2;
-    const int top = ownerPlace.top + (ownerPlace.bottom - ownerPlace.top - height) / 2;
+    const skin::Point place = skin::CentredOver(FromRECT(ownerPlace), {width, height});
 
     // A window of the system's dialog class gets its keyboard: Tab, Enter
     // for the default button, the underlined letters, and Esc as IDCANCEL.
     const HWND box =
-        CreateWindowExW(exStyle, L"#32770", ToWide(title).c_str(), style, left, top, width, height,
-                        owner, nullptr, GetModuleHandleW(nullptr), nullptr);
+        CreateWindowExW(exStyle, L"#32770", ToWide(title).c_str(), style, place.X, place.Y, width,
+                        height, owner, nullptr, GetModuleHandleW(nullptr), nullptr);
     BoxState state;
     SetWindowLongPtrW(box, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&state));
     SetWindowLongPtrW(box, DWLP_DLGPROC, reinterpret_cast<LONG_PTR>(&BoxProcedure));
