@@ -109,11 +109,17 @@ std::string ReadBody(HINTERNET request, const FetchLimits& limits, Clock::time_p
 }
 
 // The answer's Content-Type, in the bytes its characters stand for; empty when none.
+// Asked for its size first, so that a long value keeps its charset.
 std::string ContentType(HINTERNET request) {
-    wchar_t value[256] = {};
-    DWORD size = sizeof value;
+    DWORD size = 0;
+    if (WinHttpQueryHeaders(request, WINHTTP_QUERY_CONTENT_TYPE, WINHTTP_HEADER_NAME_BY_INDEX,
+                            WINHTTP_NO_OUTPUT_BUFFER, &size, WINHTTP_NO_HEADER_INDEX) ||
+        GetLastError() != ERROR_INSUFFICIENT_BUFFER) {
+        return {};
+    }
+    std::wstring value(size / sizeof(wchar_t) + 1, L'\0');
     if (!WinHttpQueryHeaders(request, WINHTTP_QUERY_CONTENT_TYPE, WINHTTP_HEADER_NAME_BY_INDEX,
-                             value, &size, WINHTTP_NO_HEADER_INDEX)) {
+                             value.data(), &size, WINHTTP_NO_HEADER_INDEX)) {
         return {};
     }
     std::string narrow;

@@ -26,11 +26,6 @@ bool IsRedirect(DWORD status) {
     return status >= 300 && status <= 399;
 }
 
-// The bind-status callback of one binding. Its thread has joined a
-// single-threaded apartment, so the system calls it only from that thread,
-// while the pump below dispatches its messages. Like every COM object it is
-// freed by its own Release, never deleted through an interface, whose
-// destructors are therefore not virtual.
 // The value of the Content-Type line of an answer's head (its lines ended by
 // CR LF), in the bytes the head's characters stand for; empty when none.
 std::string ContentTypeOf(std::wstring_view head) {
@@ -54,6 +49,11 @@ std::string ContentTypeOf(std::wstring_view head) {
     return {};
 }
 
+// The bind-status callback of one binding. Its thread has joined a
+// single-threaded apartment, so the system calls it only from that thread,
+// while the pump below dispatches its messages. Like every COM object it is
+// freed by its own Release, never deleted through an interface, whose
+// destructors are therefore not virtual.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wnon-virtual-dtor"
 class BindWatch final : public IBindStatusCallback,

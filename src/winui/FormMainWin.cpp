@@ -74,11 +74,14 @@ FormMainWin::~FormMainWin() {
     port_->Close();
     if (window_ != nullptr) {
         KillTimer(window_, kReminderTimer);
-        // Tasks posted but never run go with the window.
-        MSG posted;
-        while (PeekMessageW(&posted, window_, kHandOverMessage, kHandOverMessage, PM_REMOVE)) {
-            delete reinterpret_cast<std::function<void()>*>(posted.lParam);
-        }
+        DropPostedTasks();
+    }
+}
+
+void FormMainWin::DropPostedTasks() {
+    MSG posted;
+    while (PeekMessageW(&posted, window_, kHandOverMessage, kHandOverMessage, PM_REMOVE)) {
+        delete reinterpret_cast<std::function<void()>*>(posted.lParam);
     }
 }
 
@@ -192,6 +195,8 @@ void FormMainWin::FormClose() {
     KillTimer(window_, kReminderTimer);
     reminderRunning_ = false;
     core_->FormClose();
+    // Tasks posted but never run go with the window.
+    DropPostedTasks();
     DestroyWindow(window_);
 }
 

@@ -104,6 +104,8 @@ private:
     // The close accepted: no hand-over is handled any more, the settings are
     // saved and the window goes.
     void FormClose();
+    // Deletes the hand-over tasks posted to the window and not yet run.
+    void DropPostedTasks();
     const Label* LabelAt(POINT point) const;
     // Runs a handler the way the window's framework would: an error that
     // escapes it is shown in a box and the program goes on.
