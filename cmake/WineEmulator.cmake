@@ -8,16 +8,25 @@ get_filename_component(wine_folder ${LUMBRANT_WINE} DIRECTORY)
 find_program(LUMBRANT_WINESERVER NAMES wineserver64 wineserver HINTS ${wine_folder} REQUIRED)
 
 set(LUMBRANT_WINE_PREFIX ${PROJECT_BINARY_DIR}/wine-prefix)
-if(NOT EXISTS ${LUMBRANT_WINE_PREFIX}/system.reg)
-  message(STATUS "Making the Wine prefix ${LUMBRANT_WINE_PREFIX}")
-  set(wine_environment WINEPREFIX=${LUMBRANT_WINE_PREFIX} WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=)
+# Wine's first boot now and then gives up half way on a busy machine; a
+# prefix that did not come out whole is made again from nothing.
+set(wine_environment WINEPREFIX=${LUMBRANT_WINE_PREFIX} WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=)
+foreach(attempt RANGE 1 3)
+  if(EXISTS ${LUMBRANT_WINE_PREFIX}/system.reg)
+    break()
+  endif()
+  message(STATUS "Making the Wine prefix ${LUMBRANT_WINE_PREFIX} (attempt ${attempt})")
+  file(REMOVE_RECURSE ${LUMBRANT_WINE_PREFIX})
   execute_process(COMMAND ${CMAKE_COMMAND} -E env ${wine_environment} ${LUMBRANT_WINE} wineboot -i
                   RESULT_VARIABLE booted OUTPUT_QUIET ERROR_QUIET)
   # The registry reaches system.reg when the prefix's server ends.
   execute_process(COMMAND ${CMAKE_COMMAND} -E env ${wine_environment} ${LUMBRANT_WINESERVER} -w)
-  if(NOT booted EQUAL 0 OR NOT EXISTS ${LUMBRANT_WINE_PREFIX}/system.reg)
-    message(FATAL_ERROR "Wine could not make its prefix at ${LUMBRANT_WINE_PREFIX}")
+  if(NOT booted EQUAL 0)
+    file(REMOVE ${LUMBRANT_WINE_PREFIX}/system.reg)
   endif()
+endforeach()
+if(NOT EXISTS ${LUMBRANT_WINE_PREFIX}/system.reg)
+  message(FATAL_ERROR "Wine could not make its prefix at ${LUMBRANT_WINE_PREFIX}")
 endif()
 
 set(LUMBRANT_WINE_DISPLAY_FILE ${PROJECT_BINARY_DIR}/wine-display)
