@@ -1,5 +1,7 @@
 #include "device/NoFollowWin.h"
 
+#include "text/WideText.h"
+
 namespace lumbrant {
 
 FileHandle OpenNoFollow(const std::wstring& path, DWORD access, DWORD sharing, DWORD disposition,
@@ -41,19 +43,8 @@ void ForEachName(const std::wstring& folder,
     FindClose(listing);
 }
 
-std::wstring Widen(const std::string& path) {
-    if (path.empty()) {
-        return {};
-    }
-    const int length =
-        MultiByteToWideChar(CP_ACP, 0, path.data(), static_cast<int>(path.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, path.data(), static_cast<int>(path.size()), wide.data(), length);
-    return wide;
-}
-
 std::wstring FolderPrefix(const std::string& folder) {
-    std::wstring prefix = Widen(folder);
+    std::wstring prefix = text::ToWide(folder);
     // "g:" alone names the current folder of drive g, not its root.
     if (!prefix.empty() && prefix.back() != L'\\' && prefix.back() != L'/') {
         prefix += L'\\';

@@ -69,10 +69,6 @@ std::optional<EntryFacts> FactsOf(HANDLE handle);
 // unreadable folder has no entries.
 void ForEachName(const std::wstring& folder, const std::function<bool(const std::wstring&)>& visit);
 
-// The path in the system's ANSI code page made wide, as the "A" functions
-// would read it.
-std::wstring Widen(const std::string& path);
-
 // A drive root ("g:") or folder with one separator at its end.
 std::wstring FolderPrefix(const std::string& folder);
 

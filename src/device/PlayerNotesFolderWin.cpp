@@ -1,5 +1,6 @@
 #include "device/NoFollowWin.h"
 #include "device/PlayerNotesFolder.h"
+#include "text/WideText.h"
 
 #include <system_error>
 #include <vector>
@@ -13,18 +14,6 @@ constexpr DWORD kCopyChunk = 64 * 1024;
 // "<what>: <the system's words for error>".
 std::string Failed(const std::string& what, DWORD error) {
     return what + ": " + std::system_category().message(static_cast<int>(error));
-}
-
-std::string Narrow(const std::wstring& name) {
-    if (name.empty()) {
-        return {};
-    }
-    const int length = WideCharToMultiByte(CP_ACP, 0, name.data(), static_cast<int>(name.size()),
-                                           nullptr, 0, nullptr, nullptr);
-    std::string narrow(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_ACP, 0, name.data(), static_cast<int>(name.size()), narrow.data(),
-                        length, nullptr, nullptr);
-    return narrow;
 }
 
 // Why the entry behind handle cannot be replaced by a copy; empty when it can.
@@ -89,7 +78,7 @@ FileHandle OpenStep(const std::wstring& parent, const wchar_t* name, DWORD volum
     FileHandle step = OpenNoFollow(path, FILE_LIST_DIRECTORY | FILE_READ_ATTRIBUTES, kHoldTheWay);
     const auto facts = step.Valid() ? FactsOf(step.Get()) : std::nullopt;
     const DWORD error = GetLastError();
-    const std::string shown = Narrow(path);
+    const std::string shown = text::FromWide(path);
     if (!facts) {
         whyNot = Failed(shown, error);
     } else if (facts->Link) {
@@ -128,7 +117,8 @@ public:
     std::vector<PlayerCopyFailure> PutFiles(const std::vector<PlayerFileCopy>& files) override {
         std::vector<PlayerCopyFailure> failures;
         for (std::size_t i = 0; i < files.size(); ++i) {
-            const std::wstring temporary = Widen(kPartialCopyPrefix + std::to_string(i) + ".part");
+            const std::wstring temporary =
+                text::ToWide(kPartialCopyPrefix + std::to_string(i) + ".part");
             if (std::string why = Put(files[i], temporary); !why.empty()) {
                 failures.push_back({files[i].Name, std::move(why)});
             }
@@ -158,12 +148,12 @@ private:
     }
 
     std::string Put(const PlayerFileCopy& file, const std::wstring& temporary) const {
-        const std::wstring name = Widen(file.Name);
+        const std::wstring name = text::ToWide(file.Name);
         if (std::string why = Obstacle(name); !why.empty()) {
             return why;
         }
         const FileHandle source =
-            OpenNoFollow(Widen(file.SourcePath), GENERIC_READ, FILE_SHARE_READ);
+            OpenNoFollow(text::ToWide(file.SourcePath), GENERIC_READ, FILE_SHARE_READ);
         const auto sourceFacts = source.Valid() ? FactsOf(source.Get()) : std::nullopt;
         if (!sourceFacts) {
             return Failed("cannot read " + file.SourcePath, GetLastError());
@@ -175,7 +165,7 @@ private:
         FileHandle part = OpenNoFollow(folder_ + temporary, GENERIC_WRITE | DELETE, 0, CREATE_NEW);
         if (!part.Valid()) {
             const DWORD error = GetLastError();
-            return Failed("cannot create " + Narrow(temporary), error);
+            return Failed("cannot create " + text::FromWide(temporary), error);
         }
         std::string why = CopyAll(source.Get(), part.Get());
         // Without this a player unplugged after the rename could hold a note

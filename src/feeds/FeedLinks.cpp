@@ -11,15 +11,6 @@ namespace {
 
 constexpr std::size_t kLongestQuote = 100;
 
-std::string_view Trimmed(std::string_view s) {
-    constexpr std::string_view kBlanks = " \t\r\n";
-    const auto first = s.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return s.substr(first, s.find_last_not_of(kBlanks) - first + 1);
-}
-
 // True when the reference starts with a scheme: a letter, then letters,
 // digits, "+", "-" or ".", then ":".
 bool HasScheme(std::string_view reference) {
@@ -84,7 +75,7 @@ std::string ReadAgainst(const std::string& base, std::string_view reference) {
 }
 
 StoryLink ReadStoryLink(const std::string& base, std::string_view reference) {
-    const std::string_view written = Trimmed(reference);
+    const std::string_view written = text::Trimmed(reference, " \t\r\n");
     if (written.empty()) {
         return {{}, "no link"};
     }

@@ -1,5 +1,6 @@
 #include "feeds/DtdFreeDocument.h"
 #include "feeds/XmlReader.h"
+#include "text/WideText.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -23,18 +24,6 @@ struct Release {
 };
 template <typename T> using Owned = std::unique_ptr<T, Release>;
 
-std::string Utf8(const WCHAR* text, UINT length) {
-    if (length == 0) {
-        return {};
-    }
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(length), nullptr, 0,
-                                         nullptr, nullptr);
-    std::string out(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(length), out.data(), size, nullptr,
-                        nullptr);
-    return out;
-}
-
 Owned<IXmlReader> MakeReader() {
     static const auto create = reinterpret_cast<CreateXmlReaderFunction>(
         reinterpret_cast<void*>(GetProcAddress(LoadLibraryW(L"xmllite.dll"), "CreateXmlReader")));
@@ -54,7 +43,7 @@ std::string Read(IXmlReader& reader,
     if (FAILED((reader.*get)(&text, &length))) {
         throw XmlError("the XML reader lost its place");
     }
-    return Utf8(text, length);
+    return text::FromWide(std::wstring_view(text, length), text::kUtf8CodePage);
 }
 
 struct Named {

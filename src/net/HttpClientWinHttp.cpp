@@ -3,6 +3,7 @@
 #include "net/HttpClient.h"
 #include "net/HttpContract.h"
 #include "text/Encoding.h"
+#include "text/WideText.h"
 
 #include <algorithm>
 #include <chrono>
@@ -178,7 +179,7 @@ private:
 
 HttpClient::HttpClient(FetchLimits limits)
     : session_(std::make_unique<Session>()), limits_(limits) {
-    const std::wstring agent = WidenAddress(kUserAgent);
+    const std::wstring agent = text::ToWide(kUserAgent);
     session_->Handle.reset(WinHttpOpen(agent.c_str(), WINHTTP_ACCESS_TYPE_NO_PROXY,
                                        WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS, 0));
     if (!session_->Handle) {
@@ -198,7 +199,7 @@ std::string HttpClient::Get(const std::string& url, PageHead* head, const std::a
         RefuseAddress();
     }
     const auto deadline = Clock::now() + std::chrono::seconds(limits_.DeadlineSeconds);
-    const Target target = CrackTarget(WidenAddress(url));
+    const Target target = CrackTarget(text::ToWide(url));
     const WinHttpHandle connection(
         WinHttpConnect(session_->Handle.get(), target.Host.c_str(), target.Port, 0));
     if (!connection) {
@@ -219,7 +220,7 @@ std::string HttpClient::Get(const std::string& url, PageHead* head, const std::a
     // The user's Windows credentials go nowhere, whatever a server asks.
     SetOption(request.get(), WINHTTP_OPTION_AUTOLOGON_POLICY, WINHTTP_AUTOLOGON_SECURITY_LEVEL_HIGH,
               "WINHTTP_OPTION_AUTOLOGON_POLICY");
-    const std::wstring accept = WidenAddress(kAcceptHeader);
+    const std::wstring accept = text::ToWide(kAcceptHeader);
     if (!WinHttpAddRequestHeaders(request.get(), accept.c_str(), static_cast<DWORD>(-1),
                                   WINHTTP_ADDREQ_FLAG_ADD | WINHTTP_ADDREQ_FLAG_REPLACE)) {
         throw WindowsError("WinHttpAddRequestHeaders");

@@ -1,4 +1,5 @@
 #include "net/LinkResolver.h"
+#include "text/WideText.h"
 
 #include <memory>
 #include <string_view>
@@ -8,29 +9,6 @@
 namespace lumbrant {
 
 namespace {
-
-std::wstring Wide(std::string_view text) {
-    if (text.empty()) {
-        return {};
-    }
-    const int size =
-        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring out(static_cast<std::size_t>(size > 0 ? size : 0), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size);
-    return out;
-}
-
-std::string Narrow(std::wstring_view text) {
-    if (text.empty()) {
-        return {};
-    }
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                         nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size,
-                        nullptr, nullptr);
-    return out;
-}
 
 struct Release {
     void operator()(IUnknown* object) const { object->Release(); }
@@ -46,12 +24,14 @@ struct FreeString {
 // leaves dot segments in place and drops a query's path.
 std::string ResolveReference(const std::string& base, const std::string& reference) {
     IUri* baseUri = nullptr;
-    if (FAILED(CreateUri(Wide(base).c_str(), Uri_CREATE_CANONICALIZE, 0, &baseUri))) {
+    if (FAILED(CreateUri(text::ToWide(base, text::kUtf8CodePage).c_str(), Uri_CREATE_CANONICALIZE,
+                         0, &baseUri))) {
         return {};
     }
     const std::unique_ptr<IUri, Release> ownedBase(baseUri);
     IUri* resolved = nullptr;
-    if (FAILED(CoInternetCombineUrlEx(baseUri, Wide(reference).c_str(), 0, &resolved, 0))) {
+    if (FAILED(CoInternetCombineUrlEx(baseUri, text::ToWide(reference, text::kUtf8CodePage).c_str(),
+                                      0, &resolved, 0))) {
         return {};
     }
     const std::unique_ptr<IUri, Release> ownedResolved(resolved);
@@ -60,7 +40,7 @@ std::string ResolveReference(const std::string& base, const std::string& referen
         return {};
     }
     const std::unique_ptr<OLECHAR, FreeString> ownedText(text);
-    return Narrow(std::wstring_view(text, SysStringLen(text)));
+    return text::FromWide(std::wstring_view(text, SysStringLen(text)), text::kUtf8CodePage);
 }
 
 } // namespace lumbrant

@@ -4,6 +4,7 @@
 #include "net/UrlDownload.h"
 #include "text/Encoding.h"
 #include "text/FileIo.h"
+#include "text/WideText.h"
 
 #include <thread>
 #include <urlmon.h>
@@ -84,7 +85,7 @@ bool FollowInto(HANDLE file, const std::string& url, const FetchLimits& limits,
     bind.Deadline = std::chrono::steady_clock::now() + std::chrono::seconds(limits.DeadlineSeconds);
     bind.Stall = std::chrono::seconds(limits.StallSeconds);
     bind.MaxBodyBytes = limits.MaxBodyBytes;
-    asked.push_back(WidenAddress(url));
+    asked.push_back(text::ToWide(url));
     for (int redirects = 0;; ++redirects) {
         if (!Rewind(file)) {
             return false;

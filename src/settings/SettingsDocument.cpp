@@ -21,21 +21,13 @@ struct NameAndValue {
     std::string_view Value;
 };
 
-std::string_view Trim(std::string_view s) {
-    const auto first = s.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return s.substr(first, s.find_last_not_of(" \t") - first + 1);
-}
-
 bool StartsLineThatIsNoValue(char c) {
     return c == '[' || c == ';' || c == '#';
 }
 
 // The name and the raw value of a line that names a value.
 std::optional<NameAndValue> SplitLine(std::string_view line) {
-    const std::string_view trimmed = Trim(line);
+    const std::string_view trimmed = text::Trimmed(line);
     if (trimmed.empty() || StartsLineThatIsNoValue(trimmed.front())) {
         return std::nullopt;
     }
@@ -43,11 +35,11 @@ std::optional<NameAndValue> SplitLine(std::string_view line) {
     if (equals == std::string_view::npos) {
         return std::nullopt;
     }
-    const std::string_view name = Trim(trimmed.substr(0, equals));
+    const std::string_view name = text::Trimmed(trimmed.substr(0, equals));
     if (name.empty()) {
         return std::nullopt;
     }
-    return NameAndValue{name, Trim(trimmed.substr(equals + 1))};
+    return NameAndValue{name, text::Trimmed(trimmed.substr(equals + 1))};
 }
 
 std::optional<std::int32_t> ParseDword(std::string_view value) {
@@ -142,7 +134,7 @@ std::string Dword(std::int32_t value) {
 
 // A name that reads back as itself from the line "name=...".
 void CheckName(std::string_view name) {
-    const bool storable = !name.empty() && Trim(name) == name &&
+    const bool storable = !name.empty() && text::Trimmed(name) == name &&
                           !StartsLineThatIsNoValue(name.front()) &&
                           name.find_first_of("=\r\n") == std::string_view::npos;
     if (!storable) {

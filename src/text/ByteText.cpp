@@ -96,6 +96,14 @@ std::string NormalizeLines(std::string_view s) {
     return out;
 }
 
+std::string_view Trimmed(std::string_view s, std::string_view blanks) {
+    const std::size_t first = s.find_first_not_of(blanks);
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return s.substr(first, s.find_last_not_of(blanks) - first + 1);
+}
+
 std::string AsciiLower(std::string_view s) {
     std::string out(s);
     for (char& c : out) {

@@ -39,6 +39,9 @@ std::string ReplaceAllRepeated(std::string s, std::string_view pattern,
 // and joined again with every line, the last included, ended by CR LF.
 std::string NormalizeLines(std::string_view s);
 
+// s without the blanks at its start and end; the empty text when it is all blanks.
+std::string_view Trimmed(std::string_view s, std::string_view blanks = " \t");
+
 // ASCII-only lower case (A to Z); other bytes are kept.
 std::string AsciiLower(std::string_view s);
 

@@ -96,15 +96,6 @@ std::string DecodeUtf32(std::string_view bytes, bool bigEndian) {
     return out;
 }
 
-std::string_view TrimmedLabel(std::string_view label) {
-    constexpr std::string_view kBlanks = " \t\n\f\r";
-    const std::size_t first = label.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return label.substr(first, label.find_last_not_of(kBlanks) - first + 1);
-}
-
 // An encoding's name as XML writes one: a letter, then letters, digits,
 // ".", "_" and "-"; no longer than any real one.
 bool IsEncodingName(std::string_view name) {
@@ -137,7 +128,7 @@ std::string EncodingForAnyLabel(std::string_view label) {
     if (!web.empty()) {
         return std::string(web);
     }
-    const std::string name(TrimmedLabel(label));
+    const std::string name(Trimmed(label, " \t\n\f\r"));
     if (!IsEncodingName(name)) {
         return {};
     }

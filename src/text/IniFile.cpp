@@ -10,15 +10,6 @@ namespace text {
 
 namespace {
 
-std::string_view Trim(std::string_view s) {
-    const auto first = s.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const auto last = s.find_last_not_of(" \t");
-    return s.substr(first, last - first + 1);
-}
-
 std::vector<std::string> SplitLines(std::string_view content) {
     std::vector<std::string> lines;
     std::size_t i = 0;
@@ -39,30 +30,30 @@ std::vector<std::string> SplitLines(std::string_view content) {
 
 // The section name of a header line "[name]", or nothing for other lines.
 std::optional<std::string_view> SectionName(std::string_view line) {
-    const std::string_view trimmed = Trim(line);
+    const std::string_view trimmed = Trimmed(line);
     if (trimmed.empty() || trimmed.front() != '[') {
         return std::nullopt;
     }
     const auto close = trimmed.find(']');
     const std::string_view inner =
         close == std::string_view::npos ? trimmed.substr(1) : trimmed.substr(1, close - 1);
-    return Trim(inner);
+    return Trimmed(inner);
 }
 
 // The key name of a line inside a section, or nothing for blank and comment lines.
 std::optional<std::string_view> KeyName(std::string_view line) {
-    const std::string_view trimmed = Trim(line);
+    const std::string_view trimmed = Trimmed(line);
     if (trimmed.empty() || trimmed.front() == ';') {
         return std::nullopt;
     }
     const auto equals = trimmed.find('=');
-    return Trim(equals == std::string_view::npos ? trimmed : trimmed.substr(0, equals));
+    return Trimmed(equals == std::string_view::npos ? trimmed : trimmed.substr(0, equals));
 }
 
 // The value of a key line: what follows its first "=", trimmed.
 std::string_view ValueOf(std::string_view line) {
     const auto equals = line.find('=');
-    return equals == std::string_view::npos ? std::string_view() : Trim(line.substr(equals + 1));
+    return equals == std::string_view::npos ? std::string_view() : Trimmed(line.substr(equals + 1));
 }
 
 // The lines as the file holds them: each ended by CR LF.

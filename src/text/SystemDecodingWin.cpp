@@ -1,6 +1,7 @@
 #include "text/ByteText.h"
 #include "text/Encoding.h"
 #include "text/SystemDecoding.h"
+#include "text/WideText.h"
 
 #include <array>
 #include <charconv>
@@ -73,18 +74,11 @@ bool DecodeWithSystem(std::string_view bytes, std::string_view encoding, std::st
     if (bytes.empty()) {
         return true;
     }
-    // A page is at most a few MiB, far below the int counts of the calls.
-    const int inputSize = static_cast<int>(bytes.size());
-    const int wideSize = MultiByteToWideChar(codePage, 0, bytes.data(), inputSize, nullptr, 0);
-    if (wideSize <= 0) {
+    const std::wstring wide = ToWide(bytes, codePage);
+    if (wide.empty()) {
         return false;
     }
-    std::wstring wide(static_cast<std::size_t>(wideSize), L'\0');
-    MultiByteToWideChar(codePage, 0, bytes.data(), inputSize, wide.data(), wideSize);
-    const int size =
-        WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideSize, nullptr, 0, nullptr, nullptr);
-    out.resize(static_cast<std::size_t>(size > 0 ? size : 0));
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideSize, out.data(), size, nullptr, nullptr);
+    out = FromWide(wide, kUtf8CodePage);
     return true;
 }
 

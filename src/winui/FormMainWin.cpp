@@ -5,6 +5,7 @@
 #include "core/StatusText.h"
 #include "retrieval/ThreadJobStarter.h"
 #include "settings/MakerSite.h"
+#include "text/WideText.h"
 #include "winui/SkinPainterWin.h"
 
 #include <commctrl.h>
@@ -107,7 +108,7 @@ void FormMainWin::BuildControls() {
         MakeSelector("SunSimpleComboBox", kCountrySelectorId, skin::kCountrySelectorPlace);
     for (const NewsEdition& edition : dependencies_.Editions->Editions()) {
         SendMessageW(SunSimpleComboBox, CB_ADDSTRING, 0,
-                     reinterpret_cast<LPARAM>(ToWide(edition.Entry).c_str()));
+                     reinterpret_cast<LPARAM>(text::ToWide(edition.Entry).c_str()));
     }
     SendMessageW(SunSimpleComboBox, CB_SETCURSEL, 0, 0);
 
@@ -377,7 +378,7 @@ void FormMainWin::ShowStatus(const std::string& text) {
 }
 
 void FormMainWin::SetButtonCaption(const std::string& caption) {
-    SetWindowTextW(ButtonCopy, ToWide(caption).c_str());
+    SetWindowTextW(ButtonCopy, text::ToWide(caption).c_str());
     InvalidateRect(ButtonCopy, nullptr, FALSE);
 }
 
@@ -399,7 +400,7 @@ std::string FormMainWin::CountryEntryText() const {
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
     SendMessageW(SunSimpleComboBox, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<std::size_t>(length));
-    return FromWide(text);
+    return text::FromWide(text);
 }
 
 void FormMainWin::ClearDeviceEntries() {
@@ -408,7 +409,7 @@ void FormMainWin::ClearDeviceEntries() {
 
 void FormMainWin::AddDeviceEntry(const std::string& text) {
     const auto index = SendMessageW(iPodSelectorCom, CB_ADDSTRING, 0,
-                                    reinterpret_cast<LPARAM>(ToWide(text).c_str()));
+                                    reinterpret_cast<LPARAM>(text::ToWide(text).c_str()));
     SendMessageW(iPodSelectorCom, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 

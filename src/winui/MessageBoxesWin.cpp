@@ -1,5 +1,6 @@
 #include "winui/MessageBoxesWin.h"
 
+#include "text/WideText.h"
 #include "winui/SkinFont.h"
 #include "winui/YesNoBoxWin.h"
 
@@ -10,14 +11,15 @@ namespace {
 class SystemBoxes : public MessageBoxesWin {
 public:
     void Information(HWND owner, const std::string& text) override {
-        MessageBoxW(owner, ToWide(text).c_str(), ToWide(kBoxTitle).c_str(),
+        MessageBoxW(owner, text::ToWide(text).c_str(), text::ToWide(kBoxTitle).c_str(),
                     MB_OK | MB_ICONINFORMATION);
     }
     BoxAnswer Question(HWND owner, const std::string& text) override {
         return AskYesNoBox(owner, kBoxTitle, text);
     }
     void Error(HWND owner, const std::string& text) override {
-        MessageBoxW(owner, ToWide(text).c_str(), ToWide(kBoxTitle).c_str(), MB_OK | MB_ICONERROR);
+        MessageBoxW(owner, text::ToWide(text).c_str(), text::ToWide(kBoxTitle).c_str(),
+                    MB_OK | MB_ICONERROR);
     }
 };
 

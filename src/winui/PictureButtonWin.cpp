@@ -1,6 +1,7 @@
 #include "winui/PictureButtonWin.h"
 
 #include "skin/Palette.h"
+#include "text/WideText.h"
 #include "winui/SkinFont.h"
 #include "winui/SkinPainterWin.h"
 
@@ -18,10 +19,11 @@ PictureButtonWin::PictureButtonWin(HWND parent, int id, const skin::Rect& place,
                                    const std::string& caption,
                                    std::optional<skin::SmallButtonKind> glyph, const SkinFont& font)
     : glyph_(glyph), font_(font) {
-    handle_ = CreateWindowExW(
-        0, WC_BUTTONW, ToWide(caption).c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW,
-        place.Left, place.Top, place.Width, place.Height, parent,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+    handle_ = CreateWindowExW(0, WC_BUTTONW, text::ToWide(caption).c_str(),
+                              WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, place.Left,
+                              place.Top, place.Width, place.Height, parent,
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                              GetModuleHandleW(nullptr), nullptr);
     SetWindowSubclass(handle_, &Subclass, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
 }
 
@@ -97,8 +99,8 @@ void PictureButtonWin::Draw(const DRAWITEMSTRUCT& item) const {
                                             ? skin::kDisabledCaptionColour
                                             : skin::kCaptionColour;
             const int shift = state == skin::ButtonState::Pressed ? 1 : 0;
-            font_.DrawCentred(graphics, FromWide(caption), {shift, shift, size.Width, size.Height},
-                              true, colour);
+            font_.DrawCentred(graphics, text::FromWide(caption),
+                              {shift, shift, size.Width, size.Height}, true, colour);
         }
     }
     BitBlt(item.hDC, item.rcItem.left, item.rcItem.top, size.Width, size.Height, buffer, 0, 0,

@@ -1,6 +1,7 @@
 #include "winui/SkinFont.h"
 
 #include "skin/Frame.h"
+#include "text/WideText.h"
 
 #include <cmath>
 
@@ -8,13 +9,9 @@ namespace lumbrant {
 
 namespace {
 
-std::wstring WideFace(std::string_view face) {
-    return std::wstring(face.begin(), face.end());
-}
-
 std::unique_ptr<Gdiplus::FontFamily> FindFamily() {
     for (const std::string_view face : {skin::kFaceWindows, skin::kFaceLinux}) {
-        auto family = std::make_unique<Gdiplus::FontFamily>(WideFace(face).c_str());
+        auto family = std::make_unique<Gdiplus::FontFamily>(text::ToWide(face).c_str());
         if (family->GetLastStatus() == Gdiplus::Ok && family->IsAvailable()) {
             return family;
         }
@@ -33,30 +30,6 @@ std::unique_ptr<Gdiplus::StringFormat> TightFormat() {
 }
 
 } // namespace
-
-std::wstring ToWide(const std::string& bytes) {
-    if (bytes.empty()) {
-        return {};
-    }
-    const int length =
-        MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
-    std::wstring text(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(),
-                        length);
-    return text;
-}
-
-std::string FromWide(const std::wstring& text) {
-    if (text.empty()) {
-        return {};
-    }
-    const int length = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
-                                           nullptr, 0, nullptr, nullptr);
-    std::string bytes(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), bytes.data(), length,
-                        nullptr, nullptr);
-    return bytes;
-}
 
 SkinFont::SkinFont() : family_(FindFamily()) {
     const auto size = static_cast<Gdiplus::REAL>(skin::kFacePixelSize);
@@ -95,7 +68,7 @@ skin::Size SkinFont::Measure(const std::string& text, bool bold) const {
     {
         Gdiplus::Graphics graphics(screen);
         graphics.SetTextRenderingHint(Gdiplus::TextRenderingHintAntiAliasGridFit);
-        const std::wstring wide = ToWide(text);
+        const std::wstring wide = text::ToWide(text);
         const auto format = TightFormat();
         Gdiplus::RectF box;
         graphics.MeasureString(wide.c_str(), static_cast<INT>(wide.size()), &FontOf(bold, false),
@@ -109,7 +82,7 @@ skin::Size SkinFont::Measure(const std::string& text, bool bold) const {
 
 void SkinFont::DrawAt(Gdiplus::Graphics& graphics, const std::string& text, skin::Point origin,
                       bool bold, const skin::Colour& colour, bool underline) const {
-    const std::wstring wide = ToWide(text);
+    const std::wstring wide = text::ToWide(text);
     const auto format = TightFormat();
     Gdiplus::SolidBrush brush(ToGdiplus(colour));
     graphics.DrawString(
@@ -120,7 +93,7 @@ void SkinFont::DrawAt(Gdiplus::Graphics& graphics, const std::string& text, skin
 
 void SkinFont::DrawCentred(Gdiplus::Graphics& graphics, const std::string& text,
                            const skin::Rect& box, bool bold, const skin::Colour& colour) const {
-    const std::wstring wide = ToWide(text);
+    const std::wstring wide = text::ToWide(text);
     const auto format = TightFormat();
     format->SetAlignment(Gdiplus::StringAlignmentCenter);
     format->SetLineAlignment(Gdiplus::StringAlignmentCenter);

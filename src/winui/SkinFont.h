@@ -14,10 +14,6 @@
 
 namespace lumbrant {
 
-// The program's texts are bytes in the system's code page.
-std::wstring ToWide(const std::string& bytes);
-std::string FromWide(const std::wstring& text);
-
 class SkinFont {
 public:
     SkinFont();

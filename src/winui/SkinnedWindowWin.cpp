@@ -2,6 +2,7 @@
 
 #include "skin/Outline.h"
 #include "skin/Palette.h"
+#include "text/WideText.h"
 #include "winui/SkinPainterWin.h"
 
 #include <commctrl.h>
@@ -72,10 +73,10 @@ SkinnedWindowWin::~SkinnedWindowWin() {
 void SkinnedWindowWin::Create(const std::string& caption, HWND owner) {
     RegisterWindowClass(&Procedure);
     // Unowned, it has a button of its own on the taskbar.
-    window_ =
-        CreateWindowExW(owner == nullptr ? WS_EX_APPWINDOW : 0, kWindowClass,
-                        ToWide(caption).c_str(), WS_POPUP | WS_CLIPCHILDREN | WS_MINIMIZEBOX, 0, 0,
-                        size_.Width, size_.Height, owner, nullptr, GetModuleHandleW(nullptr), this);
+    window_ = CreateWindowExW(owner == nullptr ? WS_EX_APPWINDOW : 0, kWindowClass,
+                              text::ToWide(caption).c_str(),
+                              WS_POPUP | WS_CLIPCHILDREN | WS_MINIMIZEBOX, 0, 0, size_.Width,
+                              size_.Height, owner, nullptr, GetModuleHandleW(nullptr), this);
     if (window_ == nullptr) {
         throw std::runtime_error("The window could not be made.");
     }
@@ -109,7 +110,7 @@ void SkinnedWindowWin::AddControl(std::string_view name, HWND control) {
 
 void SkinnedWindowWin::AddHint(HWND control, const std::string& hint) {
     hints_[control] = hint;
-    std::wstring text = ToWide(hint);
+    std::wstring text = text::ToWide(hint);
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof tool;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;

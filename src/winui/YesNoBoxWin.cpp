@@ -1,5 +1,6 @@
 #include "winui/YesNoBoxWin.h"
 
+#include "text/WideText.h"
 #include "winui/Gdiplus.h"
 #include "winui/SkinFont.h"
 
@@ -75,7 +76,7 @@ HWND AddControl(HWND box, const wchar_t* kind, const std::wstring& text, DWORD s
 
 BoxAnswer AskYesNoBox(HWND owner, const std::string& title, const std::string& text) {
     const HFONT font = MessageFont();
-    const std::wstring wideText = ToWide(text);
+    const std::wstring wideText = text::ToWide(text);
     const SIZE extent = TextExtent(font, wideText);
     const int textLeft = kMargin + kIconSide + kMargin;
     const int clientWidth = std::max(textLeft + static_cast<int>(extent.cx) + kMargin,
@@ -99,8 +100,8 @@ BoxAnswer AskYesNoBox(HWND owner, const std::string& title, const std::string& t
     // A window of the system's dialog class gets its keyboard: Tab, Enter
     // for the default button, the underlined letters, and Esc as IDCANCEL.
     const HWND box =
-        CreateWindowExW(exStyle, L"#32770", ToWide(title).c_str(), style, place.X, place.Y, width,
-                        height, owner, nullptr, GetModuleHandleW(nullptr), nullptr);
+        CreateWindowExW(exStyle, L"#32770", text::ToWide(title).c_str(), style, place.X, place.Y,
+                        width, height, owner, nullptr, GetModuleHandleW(nullptr), nullptr);
     BoxState state;
     SetWindowLongPtrW(box, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&state));
     SetWindowLongPtrW(box, DWLP_DLGPROC, reinterpret_cast<LONG_PTR>(&BoxProcedure));

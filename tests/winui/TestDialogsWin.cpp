@@ -3,6 +3,7 @@
 
 #include "support/FolderLog.h"
 #include "support/TempFolder.h"
+#include "text/WideText.h"
 #include "winui/FrmCopyContinueWin.h"
 #include "winui/FrmReportWin.h"
 #include "winui/WindowSandbox.h"
@@ -27,7 +28,7 @@ RECT PlaceOnScreen(HWND window) {
 std::string WindowText(HWND window) {
     std::wstring text(256, L'\0');
     text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), 256)));
-    return FromWide(text);
+    return text::FromWide(text);
 }
 
 class DialogsWinTest : public ::testing::Test {

@@ -9,6 +9,7 @@
 #include "skin/Palette.h"
 #include "support/MessagePumpWin.h"
 #include "support/TempFolder.h"
+#include "text/WideText.h"
 #include "winui/WindowSandbox.h"
 #include "winui/YesNoBoxWin.h"
 
@@ -25,7 +26,7 @@ using testing::WindowSandbox;
 std::string WindowText(HWND window) {
     std::wstring text(256, L'\0');
     text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), 256)));
-    return FromWide(text);
+    return text::FromWide(text);
 }
 
 skin::Rect PlaceOf(HWND control) {
@@ -40,7 +41,7 @@ std::string EntryText(HWND selector, int index) {
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
     SendMessageW(selector, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<std::size_t>(length));
-    return FromWide(text);
+    return text::FromWide(text);
 }
 
 // What the selector sends its window when the user picks entry index.
@@ -152,7 +153,7 @@ TEST_F(FormMainWinTest, EveryTextFitsItsPlaceInTheWindowsFace) {
     FormMainWin form(sandbox.Dependencies());
     const std::wstring family = form.Font().Family();
     EXPECT_TRUE(family == L"Arial" || family == L"Liberation Sans")
-        << "a face of other metrics stands in: " << FromWide(family);
+        << "a face of other metrics stands in: " << text::FromWide(family);
     const std::vector<std::pair<const char*, skin::Rect>> labels = {{"Label3", skin::kPanel2Place},
                                                                     {"Label4", skin::kPanel2Place},
                                                                     {"Label5", skin::kPanel2Place},
