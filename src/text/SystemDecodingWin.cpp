@@ -16,16 +16,14 @@ struct CodePage {
     UINT Number;
 };
 
-constexpr std::array<CodePage, 34> kCodePages{{
+// The encodings whose code page their name does not give (windows-1250 does).
+constexpr std::array<CodePage, 25> kCodePages{{
     {"IBM866", 866},        {"ISO-8859-2", 28592},  {"ISO-8859-3", 28593},
     {"ISO-8859-4", 28594},  {"ISO-8859-5", 28595},  {"ISO-8859-6", 28596},
     {"ISO-8859-7", 28597},  {"ISO-8859-8", 28598},  {"ISO-8859-8-I", 38598},
     {"ISO-8859-10", 28600}, {"ISO-8859-13", 28603}, {"ISO-8859-14", 28604},
     {"ISO-8859-15", 28605}, {"ISO-8859-16", 28606}, {"KOI8-R", 20866},
     {"KOI8-U", 21866},      {"macintosh", 10000},   {"x-mac-cyrillic", 10007},
-    {"windows-874", 874},   {"windows-1250", 1250}, {"windows-1251", 1251},
-    {"windows-1253", 1253}, {"windows-1254", 1254}, {"windows-1255", 1255},
-    {"windows-1256", 1256}, {"windows-1257", 1257}, {"windows-1258", 1258},
     {"GBK", 936},           {"gb18030", 54936},     {"Big5", 950},
     {"EUC-JP", 20932},      {"ISO-2022-JP", 50220}, {"Shift_JIS", 932},
     {"EUC-KR", 949},

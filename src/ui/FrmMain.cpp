@@ -35,10 +35,6 @@ std::string ToBytes(const QString& text) {
     return text.toLocal8Bit().toStdString();
 }
 
-void OpenAddress(const std::string& address) {
-    ShellOpen(address);
-}
-
 QLabel* MakePanelLabel(QFrame* panel, const skin::PanelLabel& label) {
     QLabel* made = label.Link ? new LinkLabel(ToQString(label.Text), panel)
                               : new QLabel(ToQString(label.Text), panel);
@@ -145,18 +141,19 @@ void TFormMain::BuildControls() {
     XP_ButtonSmall2->raise();
     connect(XP_ButtonSmall1, &QPushButton::clicked, this, [this] { showMinimized(); });
     connect(XP_ButtonSmall3, &QPushButton::clicked, this,
-            [this] { Guarded([this] { RequestClose(); }); });
-    connect(XP_ButtonSmall2, &QPushButton::clicked, this, [this] { OpenHomePage(); });
+            [this] { Guarded([this] { core_->RequestClose(); }); });
+    connect(XP_ButtonSmall2, &QPushButton::clicked, this,
+            [] { ShellOpen(MakerPageUrl(kHomePage)); });
     connect(Label4, &LinkLabel::clicked, this,
-            [] { OpenAddress(MakerPageUrl(kSongsAndVideosPage)); });
-    connect(Label5, &LinkLabel::clicked, this, [] { OpenAddress(MakerPageUrl(kPhotosPage)); });
+            [] { ShellOpen(MakerPageUrl(kSongsAndVideosPage)); });
+    connect(Label5, &LinkLabel::clicked, this, [] { ShellOpen(MakerPageUrl(kPhotosPage)); });
     connect(ButtonCopy, &QPushButton::clicked, this,
-            [this] { Guarded([this] { ButtonCopyClick(); }); });
+            [this] { Guarded([this] { core_->ButtonCopyClick(); }); });
     connect(SunSimpleComboBox, &QComboBox::activated, this,
-            [this](int index) { Guarded([&] { SunSimpleComboBoxCloseUp(index); }); });
+            [this](int index) { Guarded([&] { core_->SunSimpleComboBoxCloseUp(index); }); });
     connect(iPodSelectorCom, &QComboBox::activated, this,
-            [this](int index) { Guarded([&] { iPodSelectorComCloseUp(index); }); });
-    connect(Timer, &QTimer::timeout, this, [this] { TimerTimer(); });
+            [this](int index) { Guarded([&] { core_->iPodSelectorComCloseUp(index); }); });
+    connect(Timer, &QTimer::timeout, this, [this] { core_->TimerTimer(); });
     InstallDragSurfaces(this);
 }
 
@@ -202,30 +199,6 @@ void TFormMain::Guarded(const std::function<void()>& handler) {
     } catch (const std::exception& error) {
         MessageBoxes::Error(this, FromBytes(error.what()));
     }
-}
-
-void TFormMain::ButtonCopyClick() {
-    core_->ButtonCopyClick();
-}
-
-void TFormMain::RequestClose() {
-    core_->RequestClose();
-}
-
-void TFormMain::TimerTimer() {
-    core_->TimerTimer();
-}
-
-void TFormMain::SunSimpleComboBoxCloseUp(int index) {
-    core_->SunSimpleComboBoxCloseUp(index);
-}
-
-void TFormMain::iPodSelectorComCloseUp(int index) {
-    core_->iPodSelectorComCloseUp(index);
-}
-
-void TFormMain::OpenHomePage() {
-    OpenAddress(MakerPageUrl(kHomePage));
 }
 
 void TFormMain::ShowStatus(const std::string& text) {

@@ -67,14 +67,6 @@ public:
     AppCore& Core() { return *core_; }
     QTimer* ReminderTimer() const { return Timer; }
 
-    // The handlers under their own names.
-    void ButtonCopyClick();
-    void RequestClose();
-    void TimerTimer();
-    void SunSimpleComboBoxCloseUp(int index);
-    void iPodSelectorComCloseUp(int index);
-    void OpenHomePage();
-
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

@@ -213,16 +213,16 @@ void FormMainWin::OnCommand(int id, int code, HWND control) {
     if (code == BN_CLICKED) {
         switch (id) {
         case kButtonCopyId:
-            Guarded([this] { ButtonCopyClick(); });
+            Guarded([this] { core_->ButtonCopyClick(); });
             return;
         case kMinimizeId:
             MinimizeApplication();
             return;
         case kCloseId:
-            Guarded([this] { RequestClose(); });
+            Guarded([this] { core_->RequestClose(); });
             return;
         case kWebId:
-            OpenHomePage();
+            dependencies_.OpenAddress(MakerPageUrl(kHomePage));
             return;
         default:
             return;
@@ -238,9 +238,9 @@ void FormMainWin::OnCommand(int id, int code, HWND control) {
     }
     const auto index = static_cast<int>(SendMessageW(control, CB_GETCURSEL, 0, 0));
     if (id == kCountrySelectorId) {
-        Guarded([&] { SunSimpleComboBoxCloseUp(index); });
+        Guarded([&] { core_->SunSimpleComboBoxCloseUp(index); });
     } else if (id == kDeviceSelectorId) {
-        Guarded([&] { iPodSelectorComCloseUp(index); });
+        Guarded([&] { core_->iPodSelectorComCloseUp(index); });
     }
 }
 
@@ -254,11 +254,11 @@ bool FormMainWin::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
     }
     case WM_TIMER:
         if (wParam == kReminderTimer) {
-            TimerTimer();
+            core_->TimerTimer();
         }
         return true;
     case WM_DEVICECHANGE:
-        Guarded([&] { WMDeviceChange(wParam); });
+        Guarded([&] { core_->WMDeviceChange(static_cast<unsigned>(wParam)); });
         result = TRUE;
         return true;
     case WM_CLOSE:
@@ -342,34 +342,6 @@ void FormMainWin::PaintForeground(Gdiplus::Graphics& graphics) {
     graphics.FillRectangle(&body, ToGdiplus(skin::kNotifierPlace));
     font_.DrawCentred(graphics, status_, skin::kNotifierPlace, true, skin::kCaptionColour);
     PaintProgressBar(graphics, skin::kNotifierPlace, handled_, total_);
-}
-
-void FormMainWin::ButtonCopyClick() {
-    core_->ButtonCopyClick();
-}
-
-void FormMainWin::RequestClose() {
-    core_->RequestClose();
-}
-
-void FormMainWin::TimerTimer() {
-    core_->TimerTimer();
-}
-
-void FormMainWin::SunSimpleComboBoxCloseUp(int index) {
-    core_->SunSimpleComboBoxCloseUp(index);
-}
-
-void FormMainWin::iPodSelectorComCloseUp(int index) {
-    core_->iPodSelectorComCloseUp(index);
-}
-
-void FormMainWin::WMDeviceChange(WPARAM wParam) {
-    core_->WMDeviceChange(static_cast<unsigned>(wParam));
-}
-
-void FormMainWin::OpenHomePage() {
-    dependencies_.OpenAddress(MakerPageUrl(kHomePage));
 }
 
 void FormMainWin::ShowStatus(const std::string& text) {

@@ -74,15 +74,6 @@ public:
     // Where a panel's label lies in the window, as wide as its face draws it.
     std::optional<skin::Rect> LabelBox(std::string_view name) const;
 
-    // The handlers under their own names.
-    void ButtonCopyClick();
-    void RequestClose();
-    void TimerTimer();
-    void SunSimpleComboBoxCloseUp(int index);
-    void iPodSelectorComCloseUp(int index);
-    void WMDeviceChange(WPARAM wParam);
-    void OpenHomePage();
-
 protected:
     void PaintBackground(Gdiplus::Graphics& graphics) override;
     void PaintForeground(Gdiplus::Graphics& graphics) override;

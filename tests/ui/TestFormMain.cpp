@@ -175,7 +175,7 @@ TEST_F(FormMainTest, TheReminderRunsOnlyInAutomaticMode) {
     EXPECT_TRUE(form.ReminderTimer()->isActive());
     EXPECT_EQ(form.State().CountryIndex, 1);
     EXPECT_EQ(form.CountryEntryText(), "United States");
-    form.TimerTimer();
+    form.Core().TimerTimer();
     EXPECT_EQ(MessageBoxes::shownTexts(), QStringList{"Get Now!"});
     EXPECT_FALSE(form.State().Running);
     form.show();
@@ -205,7 +205,7 @@ TEST_F(FormMainTest, ClosingSavesTheCountryChosen) {
     {
         TFormMain form(sandbox.Dependencies());
         form.show();
-        form.SunSimpleComboBoxCloseUp(1);
+        form.Core().SunSimpleComboBoxCloseUp(1);
         form.close();
     }
     auto settings = sandbox.Settings();
@@ -279,14 +279,14 @@ TEST_F(FormMainTest, NoJobMessageIsHandledOnceTheCloseIsAccepted) {
     sandbox.UseNewsService(service.BaseUrl());
     TFormMain form(sandbox.Dependencies());
     form.show();
-    form.ButtonCopyClick();
+    form.Core().ButtonCopyClick();
     // The fallback's file stays until the job's hand-over is over; no event
     // is handled meanwhile, so the job is held in its hand-over.
     const std::filesystem::path download = sandbox.WorkDir() + "/tempg.ini";
     ASSERT_TRUE(e2e::WaitUntil([&] { return std::filesystem::exists(download); },
                                std::chrono::seconds(60)));
     MessageBoxes::setNextAnswer(BoxAnswer::Yes);
-    form.RequestClose();
+    form.Core().RequestClose();
     ASSERT_FALSE(form.isVisible());
     const QStringList boxes = MessageBoxes::shownTexts();
 
@@ -299,12 +299,12 @@ TEST_F(FormMainTest, NoJobMessageIsHandledOnceTheCloseIsAccepted) {
 TEST_F(FormMainTest, StopRightAfterTheFrontPageArrivedStopsTheRun) {
     sandbox.UseNewsService("http://127.0.0.1:1");
     TFormMain form(sandbox.Dependencies());
-    form.ButtonCopyClick();
+    form.Core().ButtonCopyClick();
     // The real job waits in its hand-over, which no event loop serves here.
     const std::string story = testing::Item("http://127.0.0.1:1/story", "Headline", "Snippet");
     form.Core().Deliver(testing::FrontPageArrived(testing::Page({{story}})));
     ASSERT_TRUE(form.State().Running);
-    form.ButtonCopyClick();
+    form.Core().ButtonCopyClick();
     EXPECT_TRUE(form.State().StopRequested);
     EXPECT_EQ(form.findChild<QLabel*>("Notifier")->text().toStdString(),
               "Stoping Getting now, Please Wait...");
@@ -343,7 +343,7 @@ TEST_F(FormMainTest, TheStatusLineDrawsTheRunsProgressAlongItsBottomOnlyWhileARu
     const QString status = notifier->text();
     EXPECT_EQ(ReadBar(notifier).Fill + ReadBar(notifier).Track, 0) << "no run, no bar";
 
-    form.ButtonCopyClick();
+    form.Core().ButtonCopyClick();
     ASSERT_TRUE(PumpUntil([&] { return form.State().StoriesHandled == 4; }));
     const BarReading half = ReadBar(notifier);
     EXPECT_EQ(half.Fill, width / 2) << "four of eight stories handled";
@@ -390,7 +390,7 @@ TEST_F(FormMainTest, TheCloseQuestionClosedWithoutAnAnswerLeavesTheRunAlone) {
             }
             dismiss(box);
         });
-        form.RequestClose();
+        form.Core().RequestClose();
         buttons.sort();
         EXPECT_EQ(buttons.join(' ').toStdString(), "&No &Yes") << name;
         EXPECT_TRUE(form.State().Running) << name;

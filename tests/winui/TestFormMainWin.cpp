@@ -259,7 +259,7 @@ TEST_F(FormMainWinTest, TheReminderRunsOnlyInAutomaticModeAndStopsAtTheClose) {
     sandbox.UseNewsService("http://127.0.0.1:1", 1);
     FormMainWin form(sandbox.Dependencies());
     EXPECT_TRUE(form.ReminderRunning());
-    form.TimerTimer();
+    form.Core().TimerTimer();
     EXPECT_EQ(sandbox.Boxes->Shown, std::vector<std::string>{"Get Now!"});
     EXPECT_FALSE(form.State().Running);
     SendMessageW(form.Handle(), WM_CLOSE, 0, 0);
@@ -319,7 +319,7 @@ TEST_F(FormMainWinTest, TheCloseQuestionsBoxAnswersNeitherToEscOrItsCloseButton)
                 answering->Answer(box);
             }
         });
-        form.RequestClose();
+        form.Core().RequestClose();
         EXPECT_TRUE(taskHandled);
         EXPECT_TRUE(IsWindow(form.Handle()));
         EXPECT_EQ(form.State().StopRequested, row.Stopped);
