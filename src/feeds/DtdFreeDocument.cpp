@@ -72,6 +72,18 @@ std::optional<std::string_view> ReferredName(std::string_view document, std::siz
     return document.substr(at + 1, end - at - 1);
 }
 
+// The line on which the text's end stands.
+unsigned long LastLine(std::string_view text) {
+    unsigned long line = 1;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        if (text[at] == '\n' ||
+            (text[at] == '\r' && (at + 1 == text.size() || text[at + 1] != '\n'))) {
+            ++line;
+        }
+    }
+    return line;
+}
+
 } // namespace
 
 DtdFreeText DtdFreeDocument(std::string_view document) {
@@ -131,6 +143,14 @@ DtdFreeText DtdFreeDocument(std::string_view document) {
         at = next;
     }
     return free;
+}
+
+void ThrowReadingFault(const DtdFreeText& free, const std::string& what, unsigned long line) {
+    const unsigned long cut = LastLine(free.Text);
+    if (free.CutAtUnknownName && line >= cut) {
+        throw XmlError("undefined entity at line " + std::to_string(cut));
+    }
+    throw XmlError(what + " at line " + std::to_string(line));
 }
 
 } // namespace lumbrant

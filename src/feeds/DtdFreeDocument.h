@@ -1,8 +1,8 @@
 #pragma once
 
-// A document made fit for an XML reader that reads no DTD at all (XmlLite
-// on Windows, which has no hook through which HTML5's names could be
-// declared), so that it reads as the reader that declares them does.
+// A document made fit for an XML reader that reads no DTD at all, so that
+// HTML5's names read the same with every reader (expat on Linux, XmlLite on
+// Windows, which has no hook through which they could be declared).
 
 #include <string>
 #include <string_view>
@@ -23,5 +23,11 @@ struct DtdFreeText {
 // Throws XmlError ("the document declares entities") when its document
 // type declaration declares an entity.
 DtdFreeText DtdFreeDocument(std::string_view document);
+
+// Throws the reader's fault in the text as XmlError: "undefined entity at
+// line N" where the text was cut at an unknown name and the reader ran to
+// that cut, else "<what> at line <line>".
+[[noreturn]] void ThrowReadingFault(const DtdFreeText& free, const std::string& what,
+                                    unsigned long line);
 
 } // namespace lumbrant

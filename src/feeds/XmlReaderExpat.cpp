@@ -1,8 +1,7 @@
+#include "feeds/DtdFreeDocument.h"
 #include "feeds/XmlReader.h"
-#include "text/NamedCharacters.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <exception>
 #include <expat.h>
 #include <memory>
@@ -115,8 +114,9 @@ void OnText(void* data, const XML_Char* text, int length) {
     });
 }
 
-// An entity declaration is refused before anything can refer to it: no
-// entity of the document, internal or external, is ever expanded.
+// The document type is blanked before expat reads the document, so this
+// only guards that: an entity declaration is refused before anything can
+// refer to it, and no entity of the document is ever expanded.
 void OnEntityDeclaration(void* data, const XML_Char*, int, const XML_Char*, int, const XML_Char*,
                          const XML_Char*, const XML_Char*, const XML_Char*) {
     Reading& reading = Of(data);
@@ -125,76 +125,10 @@ void OnEntityDeclaration(void* data, const XML_Char*, int, const XML_Char*, int,
     }
 }
 
-// Where the document refers to an entity that nobody declared (expat calls
-// it skipped, since the document has a DTD it has not read): refused, as
-// it is on every system. Expat cannot tell of one inside an attribute's
-// value; there the reference is dropped.
-void OnSkippedEntity(void* data, const XML_Char*, int) {
-    Reading& reading = Of(data);
-    if (!reading.Stopped) {
-        Refuse(reading, "undefined entity at line " +
-                            std::to_string(XML_GetCurrentLineNumber(reading.Parser)));
-    }
-}
-
-void AppendReference(std::string& out, char32_t character) {
-    // Written as "&#38;#x...;", so that the entity's text is the character
-    // reference itself and a "<" or "&" of it stays a character.
-    char digits[24];
-    std::snprintf(digits, sizeof digits, "&#38;#x%X;", static_cast<unsigned>(character));
-    out += digits;
-}
-
-// HTML5's named characters as the declarations of a DTD.
-const std::string& BuiltInDeclarations() {
-    static const std::string declarations = [] {
-        std::string out;
-        for (const text::NamedCharacter& named : text::NamedCharacters()) {
-            if (IsXmlPredefinedEntity(named.Name)) {
-                continue;
-            }
-            out += "<!ENTITY ";
-            out += named.Name;
-            out += " \"";
-            AppendReference(out, named.First);
-            if (named.Second != 0) {
-                AppendReference(out, named.Second);
-            }
-            out += "\">\n";
-        }
-        return out;
-    }();
-    return declarations;
-}
-
-// Every external DTD, the document's own (which is never fetched) or the
-// one it has none of, is read as the built-in declarations; no other
-// external entity is ever asked for, since a document's own declarations
-// are refused.
-int OnExternalEntity(XML_Parser parser, const XML_Char* context, const XML_Char*, const XML_Char*,
-                     const XML_Char*) {
-    if (Of(XML_GetUserData(parser)).Stopped) {
-        return XML_STATUS_ERROR;
-    }
-    const std::unique_ptr<XML_ParserStruct, ParserFree> dtd(
-        XML_ExternalEntityParserCreate(parser, context, nullptr));
-    if (!dtd) {
-        return XML_STATUS_ERROR;
-    }
-    XML_SetEntityDeclHandler(dtd.get(), nullptr);
-    const std::string& declarations = BuiltInDeclarations();
-    return XML_Parse(dtd.get(), declarations.data(), static_cast<int>(declarations.size()),
-                     XML_TRUE);
-}
-
-std::string ParseError(XML_Parser parser) {
-    return std::string(XML_ErrorString(XML_GetErrorCode(parser))) + " at line " +
-           std::to_string(XML_GetCurrentLineNumber(parser));
-}
-
 } // namespace
 
 void ReadXml(std::string_view document, XmlHandler& handler, std::size_t maxDepth) {
+    const DtdFreeText free = DtdFreeDocument(document);
     const std::unique_ptr<XML_ParserStruct, ParserFree> parser(
         XML_ParserCreateNS("UTF-8", kNamespaceSeparator));
     if (!parser) {
@@ -208,12 +142,8 @@ void ReadXml(std::string_view document, XmlHandler& handler, std::size_t maxDept
     XML_SetElementHandler(parser.get(), OnStart, OnEnd);
     XML_SetCharacterDataHandler(parser.get(), OnText);
     XML_SetEntityDeclHandler(parser.get(), OnEntityDeclaration);
-    XML_SetSkippedEntityHandler(parser.get(), OnSkippedEntity);
-    XML_SetExternalEntityRefHandler(parser.get(), OnExternalEntity);
-    XML_SetParamEntityParsing(parser.get(), XML_PARAM_ENTITY_PARSING_ALWAYS);
-    XML_UseForeignDTD(parser.get(), XML_TRUE);
 
-    std::string_view rest = document;
+    std::string_view rest = free.Text;
     do {
         const std::string_view chunk = rest.substr(0, std::min(rest.size(), kChunk));
         rest.remove_prefix(chunk.size());
@@ -227,7 +157,11 @@ void ReadXml(std::string_view document, XmlHandler& handler, std::size_t maxDept
         if (reading.Done) {
             return;
         }
-        throw XmlError(reading.Refusal.empty() ? ParseError(parser.get()) : reading.Refusal);
+        if (!reading.Refusal.empty()) {
+            throw XmlError(reading.Refusal);
+        }
+        ThrowReadingFault(free, XML_ErrorString(XML_GetErrorCode(parser.get())),
+                          XML_GetCurrentLineNumber(parser.get()));
     } while (!rest.empty());
 }
 

@@ -183,18 +183,6 @@ std::optional<Fault> ReadNodes(const std::string& document, XmlHandler& handler,
     return Fault{rootSeen ? kEndsInside : "no element found", PlaceOf(*reader).Line};
 }
 
-// The line on which the text's end stands.
-UINT LastLine(std::string_view text) {
-    UINT line = 1;
-    for (std::size_t at = 0; at < text.size(); ++at) {
-        if (text[at] == '\n' ||
-            (text[at] == '\r' && (at + 1 == text.size() || text[at + 1] != '\n'))) {
-            ++line;
-        }
-    }
-    return line;
-}
-
 } // namespace
 
 void ReadXml(std::string_view document, XmlHandler& handler, std::size_t maxDepth) {
@@ -203,13 +191,7 @@ void ReadXml(std::string_view document, XmlHandler& handler, std::size_t maxDept
     if (!fault) {
         return;
     }
-    // The text ends where the document named an entity nobody declared:
-    // the reading ran to that end, unless it broke before.
-    const UINT cut = LastLine(free.Text);
-    if (free.CutAtUnknownName && fault->Line >= cut) {
-        throw XmlError("undefined entity at line " + std::to_string(cut));
-    }
-    throw XmlError(fault->What + " at line " + std::to_string(std::max<UINT>(fault->Line, 1)));
+    ThrowReadingFault(free, fault->What, std::max<UINT>(fault->Line, 1));
 }
 
 } // namespace lumbrant
