@@ -1,6 +1,7 @@
 #include "core/Paths.h"
 #include "notes/NoteChain.h"
 #include "notes/NoteWriter.h"
+#include "support/TempFolder.h"
 #include "support/UnreadableFile.h"
 #include "text/Encoding.h"
 #include "text/FileIo.h"
@@ -36,16 +37,6 @@ std::string TextFor(std::size_t noteLength, const std::vector<std::size_t>& blan
 
 class NoteWriterTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir_ = fs::temp_directory_path() /
-               ("notes-" + std::to_string(::getpid()) + "-" + test->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-        workDir_ = dir_.string();
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
     fs::path News() const { return dir_ / "news"; }
     std::string Read(const std::string& name) const {
         return text::ReadFileBytes((News() / name).string()).value_or("<missing>");
@@ -60,8 +51,9 @@ protected:
     // Writes a story titled "T" whose note is "T" CR LF text footer.
     void Write(const std::string& text) { writer_.WriteNewsNote(text, "T", kUrl); }
 
-    fs::path dir_;
-    std::string workDir_;
+    lumbrant::testing::TempFolder folder_{"notes"};
+    const fs::path dir_ = folder_.Path();
+    std::string workDir_ = dir_.string();
     int noteCounter_ = 0;
     NoteWriter writer_{workDir_, noteCounter_};
 };
