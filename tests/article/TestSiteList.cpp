@@ -1,4 +1,5 @@
 #include "article/SiteList.h"
+#include "support/TempFolder.h"
 #include "text/FileIo.h"
 
 #include <filesystem>
@@ -10,15 +11,6 @@ namespace {
 
 class SiteListTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("sitelist-" + std::to_string(::getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
     void WriteList(const std::string& content) const {
         text::WriteFileAtomic((dir_ / "KVD.Update").string(), content);
     }
@@ -26,7 +18,8 @@ protected:
         return lumbrant::SiteList::Load(dir_.string()).IsSpecialSite(link);
     }
 
-    fs::path dir_;
+    lumbrant::testing::TempFolder folder_{"sitelist"};
+    const fs::path dir_ = folder_.Path();
 };
 
 } // namespace

@@ -1,29 +1,18 @@
 #include "HttpGet.h"
 #include "newsdesk/NewsDesk.h"
+#include "support/Polling.h"
 
 #include <future>
 #include <gtest/gtest.h>
-#include <thread>
 #include <vector>
 
 using namespace newsdesk_test;
+using lumbrant::e2e::WaitUntil;
 
 namespace {
 
 // Guards against a hang only; the waits below normally end at once.
 constexpr auto kHangGuard = std::chrono::seconds(60);
-
-// Waits until the condition holds, for at most kHangGuard.
-template <class Condition> bool Eventually(Condition condition) {
-    const auto deadline = std::chrono::steady_clock::now() + kHangGuard;
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > deadline) {
-            return false;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return true;
-}
 
 const newsdesk::Story& StoryNumber(const newsdesk::NewsDesk& desk, int number) {
     return desk.Stories("tus").at(static_cast<std::size_t>(number - 1));
@@ -113,7 +102,7 @@ TEST(NewsDeskServer, StalledRequestsAreInFlightTogetherAndStopReleasesThemAll) {
         stalled.push_back(std::async(std::launch::async, HttpGet, desk.BaseUrl(),
                                      StoryNumber(desk, number).ArticlePath));
     }
-    ASSERT_TRUE(Eventually([&] { return desk.InFlight() == 8; }));
+    ASSERT_TRUE(WaitUntil([&] { return desk.InFlight() == 8; }, kHangGuard));
     // The server still has room for more while eight requests hang.
     EXPECT_EQ(HttpGet(desk.BaseUrl(), "/news?ned=tus").Status, 200);
     EXPECT_EQ(desk.MaxInFlight(), 9);
@@ -145,7 +134,7 @@ TEST(NewsDeskServer, StopAlsoCutsAnAnswerThatIsStillInItsLatency) {
     newsdesk::NewsDesk desk(options);
     ASSERT_TRUE(desk.Start());
     auto request = std::async(std::launch::async, HttpGet, desk.BaseUrl(), "/news?ned=tus");
-    ASSERT_TRUE(Eventually([&] { return desk.InFlight() == 1; }));
+    ASSERT_TRUE(WaitUntil([&] { return desk.InFlight() == 1; }, kHangGuard));
     desk.Stop();
     ASSERT_EQ(request.wait_for(kHangGuard), std::future_status::ready);
     const Reply reply = request.get();

@@ -1,6 +1,7 @@
 #include "core/Paths.h"
 #include "retrieval/NewsThread.h"
 #include "support/RecordingPort.h"
+#include "support/TempFolder.h"
 #include "text/FileIo.h"
 
 #include <algorithm>
@@ -22,12 +23,6 @@ using testing::RecordingPort;
 class NewsThreadTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        workDir = std::filesystem::temp_directory_path() /
-                  ("lumbrant-job-" +
-                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::remove_all(workDir);
-        std::filesystem::create_directories(workDir);
-
         server.Get("/ok", [](const httplib::Request&, httplib::Response& res) {
             res.set_content(std::string("a\0b\r\nc", 6), "text/html");
         });
@@ -100,7 +95,6 @@ protected:
         stallEnded.notify_all();
         server.stop();
         serverThread.join();
-        std::filesystem::remove_all(workDir);
     }
 
     std::string Url(const std::string& path, const std::string& userInfo = "") const {
@@ -125,7 +119,8 @@ protected:
     httplib::Server server;
     std::thread serverThread;
     int port = 0;
-    std::filesystem::path workDir;
+    testing::TempFolder folder{"lumbrant-job"};
+    const std::filesystem::path workDir = folder.Path();
     std::mutex stallMutex;
     std::condition_variable stallEnded;
     bool stopping = false;

@@ -8,6 +8,7 @@
 #include "frontpage/FrontPageParser.h"
 #include "frontpage/StoryQueue.h"
 #include "notes/NoteWriter.h"
+#include "support/FolderLog.h"
 #include "support/TempFolder.h"
 
 #include <algorithm>
@@ -75,15 +76,7 @@ NewsFolder ReadNewsFolder(const std::filesystem::path& folder) {
 }
 
 std::vector<std::string> ReadLogValues(const std::filesystem::path& log) {
-    std::vector<std::string> values;
-    const std::string content = ReadFile(log);
-    std::size_t at = content.find("\r\n");
-    while (at != std::string::npos && at + 2 < content.size()) {
-        const auto end = content.find("\r\n", at + 2);
-        const std::string line = content.substr(at + 2, end - at - 2);
-        values.push_back(line.substr(line.find('=') + 1));
-        at = end;
-    }
+    std::vector<std::string> values = LogValues(log);
     std::sort(values.begin(), values.end());
     return values;
 }

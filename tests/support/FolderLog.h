@@ -6,10 +6,25 @@
 #include "core/LogClass.h"
 #include "support/TempFolder.h"
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
 namespace lumbrant::testing {
+
+// The values of the error log at log, in the order of its lines.
+inline std::vector<std::string> LogValues(const std::filesystem::path& log) {
+    std::vector<std::string> values;
+    const std::string content = FileContent(log);
+    std::size_t at = content.find("\r\n");
+    while (at != std::string::npos && at + 2 < content.size()) {
+        const std::size_t end = content.find("\r\n", at + 2);
+        const std::string line = content.substr(at + 2, end - at - 2);
+        values.push_back(line.substr(line.find('=') + 1));
+        at = end;
+    }
+    return values;
+}
 
 struct FolderLog {
     explicit FolderLog(std::string folder) : Folder(std::move(folder)) {}
@@ -17,18 +32,7 @@ struct FolderLog {
     FolderLog& operator=(const FolderLog&) = delete;
 
     // The log's values in key order.
-    std::vector<std::string> Entries() const {
-        std::vector<std::string> values;
-        const std::string content = FileContent(Folder + "/Rovad.txt");
-        std::size_t at = content.find("\r\n");
-        while (at != std::string::npos && at + 2 < content.size()) {
-            const std::size_t end = content.find("\r\n", at + 2);
-            const std::string line = content.substr(at + 2, end - at - 2);
-            values.push_back(line.substr(line.find('=') + 1));
-            at = end;
-        }
-        return values;
-    }
+    std::vector<std::string> Entries() const { return LogValues(Folder + "/Rovad.txt"); }
     std::string Text() const { return FileContent(Folder + "/Rovad.txt"); }
 
     std::string Folder;

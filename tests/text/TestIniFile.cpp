@@ -1,3 +1,4 @@
+#include "support/TempFolder.h"
 #include "text/FileIo.h"
 #include "text/IniFile.h"
 
@@ -10,20 +11,11 @@ namespace {
 
 class IniFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("ini-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-        path_ = (dir_ / "file.ini").string();
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
     std::string Content() const { return text::ReadFileBytes(path_).value_or("<missing>"); }
 
-    fs::path dir_;
-    std::string path_;
+    lumbrant::testing::TempFolder folder_{"ini"};
+    const fs::path dir_ = folder_.Path();
+    const std::string path_ = folder_ / "file.ini";
 };
 
 TEST_F(IniFileTest, CreatesTheFileWithTheSectionInCrLfLines) {
