@@ -48,6 +48,12 @@ TEST(FeedEntities, HtmlsNamedCharactersReadWithoutAnyDocumentType) {
         {.Name = "a name HTML does not know is refused",
          .Document = Rss(RssItem("A &bogus; name", "http://a.example/1", "x")),
          .Fault = "at line 4"},
+        {.Name = "in an attribute too, keeping the entries before it",
+         .Document = Atom("<entry><title>A</title><link href=\"http://a.example/1\"/></entry>"
+                          "<entry><title>B</title><link href=\"http://a.example/?q=&bogus;\"/>"
+                          "</entry>"),
+         .Expected = {{"http://a.example/1", "A", ""}},
+         .Fault = "undefined entity"},
     };
     for (const FeedCase& row : cases) {
         testing::ExpectReading(row);
