@@ -1,5 +1,6 @@
 #include "feeds/FeedItem.h"
 
+#include "extract/ArticleExtractor.h"
 #include "feeds/FeedText.h"
 
 #include <vector>
@@ -44,7 +45,7 @@ StoryLink ChosenLink(const FeedItem& item) {
 } // namespace
 
 std::string ShownText(const ItemField& field) {
-    return FoldBlanks(field.Kind == Markup::Html ? HtmlToPlainText(field.Raw) : field.Raw);
+    return field.Kind == Markup::Html ? SummaryText(field.Raw) : FoldBlanks(field.Raw);
 }
 
 ItemOutcome FinishItem(const FeedItem& item) {

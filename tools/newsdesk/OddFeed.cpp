@@ -175,7 +175,7 @@ std::string OddFeedHeadline(std::string_view shape, const Story& story) {
     if (const SingleByteShape* single = SingleByte(shape)) {
         return std::string(single->Word) + " " + title;
     }
-    return shape == "nbsp" ? "Live:\u00A0" + title : title;
+    return shape == "nbsp" ? "Live: " + title : title;
 }
 
 std::string OddFeedSummary(const Story& story) {
