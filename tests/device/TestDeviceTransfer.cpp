@@ -65,7 +65,7 @@ TEST_F(DeviceTransferTest, ReplacesThePlayersNotesWithTheLocalOnes) {
     const fs::path news = Player("g");
     Choose("g");
 
-    EXPECT_TRUE(transfer_.CopyNotesToDevice());
+    EXPECT_TRUE(transfer_.CopyNotesToDevice()) << Log();
 
     EXPECT_EQ(Names(news),
               (std::set<std::string>{"index", "News item 1", "News item 2-1", "empty/", "sub/"}));
@@ -137,9 +137,9 @@ TEST_F(DeviceTransferTest, ARunThatWroteNoIndexLeavesThePlayersNotesAsTheyWere) 
     Choose("g");
     // A run that stopped before its first note, and one that wrote nothing at all.
     fs::remove(Local() / "index");
-    EXPECT_TRUE(transfer_.CopyNotesToDevice());
+    EXPECT_TRUE(transfer_.CopyNotesToDevice()) << Log();
     fs::remove_all(Local());
-    EXPECT_TRUE(transfer_.CopyNotesToDevice());
+    EXPECT_TRUE(transfer_.CopyNotesToDevice()) << Log();
 
     EXPECT_EQ(Names(news), (std::set<std::string>{"News item 9", "stray.txt", "empty/", "sub/"}));
     EXPECT_EQ(ReadFile(news / "News item 9"), "old\r\n");

@@ -140,7 +140,7 @@ TEST_F(DriveLettersTest, TheTransferDeletesAndCopiesOnTheLetterAndAReadOnlyNoteS
     state_.iPod.DeviceRoot = player_.Root();
 
     DeviceTransfer transfer(state_, log_.Folder, view_, log_.Log);
-    EXPECT_TRUE(transfer.CopyNotesToDevice());
+    EXPECT_TRUE(transfer.CopyNotesToDevice()) << log_.Text();
 
     EXPECT_FALSE(fs::exists(news / "News item 7"));
     EXPECT_EQ(ReadFile(news / "News item 8"), "kept by the user\r\n");
